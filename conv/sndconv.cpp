@@ -2,9 +2,35 @@
 // the exit code. Process-wide flags are reset here so that runs can repeat.
 #include "conv/sndconv.h"
 
+#include <cstdio>
+#include <memory>
+
+#include "conv/command_line.h"
+#include "conv/report.h"
+#include "conv/run.h"
 #include "conv/settings.h"
 #include "conv/stop.h"
+#include "formats/registry.h"
 
 bool verbose = false;
 
-int sndconv_main(int, char**) { return 0; }
+int sndconv_main(int argc, char** argv) {
+  verbose = false;
+  stdoutClosed = false;
+  set_name_echo(true);
+  RunSettings settings;
+  auto run = std::make_unique<RunState>();
+  int code = 0;
+  try {
+    parse_command_line(settings, argc, argv);
+    check_settings(settings);
+    resolve_file_modes(settings);
+    run_conversion(settings, *run);
+    print_report(settings, run->nsample, run->stats);
+  } catch (const RunStop& stop) {
+    code = stop.code;
+  }
+  release_streams(*run);
+  fflush(stdout);
+  return code;
+}

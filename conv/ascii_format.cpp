@@ -1,0 +1,64 @@
+// ASCII sample text: one integer per whitespace-separated token on input
+// (decimal, octal or 0x-hex as "%hi" reads them, or bare hex with -xi), one per line out.
+#include <cctype>
+#include <cstdio>
+
+#include "conv/base_formats.h"
+#include "conv/stop.h"
+#include "conv/text_format.h"
+
+// The next whitespace-separated token, as "%s" reads it; false at the end.
+static bool read_token(InStream& in, std::string& token) {
+  token.clear();
+  int c;
+  do c = getc(in.file);
+  while (c != EOF && isspace(c));
+  while (c != EOF && !isspace(c)) {
+    token.push_back(static_cast<char>(c));
+    c = getc(in.file);
+  }
+  if (c != EOF) ungetc(c, in.file);
+  check_read(in);
+  return !token.empty();
+}
+
+// One value into `value`; returns false at the end of the input.
+static bool read_ascii_value(const RunSettings& s, RunState& run, int16_t& value) {
+  int stored;
+  if (s.hexInput) {
+    std::string token;
+    if (!read_token(run.input, token)) return false;
+    const std::string prefixed = "0x" + token;
+    stored = sscanf(prefixed.c_str(), "%hi", &value);
+  } else {
+    stored = fscanf(run.input.file, "%hi", &value);
+    check_read(run.input);
+    if (stored == EOF) return false;
+  }
+  if (stored < 1) stop_with(1, "unrecognizable input in file %s at value %d\n", s.inname.c_str(), run.valueCounter);
+  ++run.valueCounter;
+  return true;
+}
+
+int read_ascii_block(const RunSettings& s, RunState& run) {
+  int count = 0;
+  while (count < BUFSIZE) {
+    int16_t& entry = run.inShorts[count];
+    for (int k = 0; k < s.valuesPerSample; ++k)
+      if (!read_ascii_value(s, run, entry)) return count;
+    if (s.signExtend12 && entry >= 2048) entry = static_cast<int16_t>(entry | 0xF800);
+    ++count;
+  }
+  return count;
+}
+
+void write_ascii_block(const RunSettings& s, RunState& run, int count) {
+  char text[BUFSIZE * 12];
+  char* p = text;
+  for (int i = 0; i < count; ++i) {
+    const int32_t value = run.outShorts[i];
+    p = s.hexOutput ? format_hex(p, static_cast<uint32_t>(value)) : format_decimal(p, value);
+    *p++ = '\n';
+  }
+  write_bytes(run.output, text, static_cast<size_t>(p - text));
+}

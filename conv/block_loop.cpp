@@ -1,0 +1,82 @@
+// The block loop: read, decimate, limit, (x - mean) * scale in float, clip,
+// 16-bit conversion, statistics, write; until the reader or the limit ends it.
+#include <cstdio>
+
+#include "conv/run.h"
+#include "conv/sample_convert.h"
+#include "formats/dispatch.h"
+#include "formats/registry.h"
+
+// Keeps the samples whose position since the skip is a multiple of increment,
+// across block borders; all three sample arrays move together.
+static int decimate(const RunSettings& s, RunState& run, int count) {
+  int64_t src = run.decimationCarry;
+  int dst = 0;
+  for (; src < count; src += s.increment, ++dst) {
+    run.floatBlock[dst] = run.floatBlock[src];
+    run.inLongs[dst] = run.inLongs[src];
+    run.inShorts[dst] = run.inShorts[src];
+  }
+  run.decimationCarry = static_cast<int>(src - count);
+  if (verbose) printf("rest = %d %d\n", run.decimationCarry, static_cast<int>(src));
+  return dst;
+}
+
+// Cuts the block so that nsample ends exactly at maxsample; returns -1 when the
+// limit leaves no room.
+static int apply_limit(const RunSettings& s, RunState& run, int count) {
+  run.nsample = static_cast<int32_t>(static_cast<uint32_t>(run.nsample) + static_cast<uint32_t>(count));
+  if (s.maxsample == 0 || run.nsample <= s.maxsample) return count;
+  run.nsample -= count;
+  const int64_t room = static_cast<int64_t>(s.maxsample) - run.nsample;
+  if (room < 1) return -1;
+  run.nsample += static_cast<int32_t>(room);
+  return static_cast<int>(room);
+}
+
+template <typename Source>
+static void scale_block(const RunSettings& s, const Source* source, float* out, int count) {
+  const double mean = s.scale_mean, factor = s.scale_factor;
+  for (int i = 0; i < count; ++i) out[i] = static_cast<float>((static_cast<double>(source[i]) - mean) * factor);
+}
+
+static void to_float(const RunSettings& s, RunState& run, int count) {
+  if (s.inmode == MODE_FLOAT_ASCII)
+    scale_block(s, run.floatBlock.data(), run.floatBlock.data(), count);
+  else if (s.inmode == MODE_MS_WAV && s.bytesPerSample == 4)
+    scale_block(s, run.inLongs.data(), run.floatBlock.data(), count);
+  else
+    scale_block(s, run.inShorts.data(), run.floatBlock.data(), count);
+}
+
+// The second test sees the result of the first: a negative clip value turns
+// every sample into its magnitude.
+static void clip_block(const RunSettings& s, RunState& run, int count) {
+  const float limit = s.clip_value;
+  for (int i = 0; i < count; ++i) {
+    float& v = run.floatBlock[i];
+    if (v > limit) v = limit;
+    if (v < -limit) v = -limit;
+  }
+}
+
+static void to_samples(const RunSettings& s, RunState& run, int count) {
+  for (int i = 0; i < count; ++i) run.outShorts[i] = float_to_sample(run.floatBlock[i]);
+  if (s.statsLevel != 0)
+    for (int i = 0; i < count; ++i) accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
+}
+
+void run_block_loop(const RunSettings& s, RunState& run) {
+  for (;;) {
+    int count = read_block(s, run);
+    if (verbose) printf("cnt = %d\n", count);
+    if (count < 1) return;
+    if (s.increment != 1) count = decimate(s, run, count);
+    count = apply_limit(s, run, count);
+    if (count < 0) return;
+    to_float(s, run, count);
+    if (s.clip_value != 0) clip_block(s, run, count);
+    to_samples(s, run, count);
+    write_block(s, run, count);
+  }
+}

@@ -1,0 +1,96 @@
+// Opening and closing the run's streams by file mode: the input in text or
+// binary form or standard input; the output file, standard output, channel files.
+#include <cstdio>
+
+#include "conv/run.h"
+#include "conv/stop.h"
+#include "formats/dispatch.h"
+#include "formats/registry.h"
+
+static constexpr size_t streamBufferSize = 1 << 16;
+
+static FILE* open_buffered(const std::string& name, const char* mode) {
+  FILE* file = open_or_die(name, mode);
+  setvbuf(file, nullptr, _IOFBF, streamBufferSize);
+  return file;
+}
+
+void open_input(RunSettings& s, RunState& run) {
+  switch (s.inmode) {
+    case MODE_ASCII:
+    case MODE_ALAW_HEX:
+    case MODE_FLOAT_ASCII:
+    case MODE_MULAW_HEX:
+    case MODE_MOTOROLA: run.input = {open_buffered(s.inname, "r"), s.inname}; return;
+    case MODE_VAX_ILS:
+    case MODE_GRADIENT:
+    case MODE_ALAW:
+    case MODE_PCM:
+    case MODE_MS_WAV:
+    case MODE_MATLAB:
+    case MODE_NIST:
+    case MODE_SPDCAR:
+    case MODE_HTK: run.input = {open_buffered(s.inname, "rb"), s.inname}; return;
+    case MODE_STDIN_A:
+      run.input = {stdin, "stdin"};
+      s.inmode = MODE_ASCII;
+      return;
+    case MODE_ASSEMBLER:
+      stop_with(1, "sorry! %s is (up to now) a output only mode\n", FILE_MODE_NAME(s.inmode));
+  }
+  stop_with(1, "sorry! input mode  %s not implemented\n", FILE_MODE_NAME(s.inmode));
+}
+
+// One binary file per channel: <stem>_c<k>.voc; the output name ends as the last one.
+static void open_channel_files(RunSettings& s, RunState& run) {
+  std::string stem = s.outname;
+  strip_extension(stem);
+  run.channelStreams.clear();
+  for (int k = 0; k < s.channels; ++k) {
+    s.outname = stem + "_c" + std::to_string(k) + ".voc";
+    run.channelStreams.push_back({open_buffered(s.outname, "wb"), s.outname});
+  }
+}
+
+void open_outputs(RunSettings& s, RunState& run) {
+  switch (s.outmode) {
+    case MODE_ASCII:
+    case MODE_ALAW_HEX:
+    case MODE_FLOAT_ASCII:
+    case MODE_ASSEMBLER:
+    case MODE_MULAW_HEX:
+    case MODE_MOTOROLA: run.output = {open_buffered(s.outname, "w"), s.outname}; return;
+    case MODE_VAX_ILS:
+    case MODE_GRADIENT:
+    case MODE_ALAW:
+    case MODE_MS_WAV: run.output = {open_buffered(s.outname, "wb"), s.outname}; return;
+    case MODE_NONE: return;
+    case MODE_USER:
+      run.output = {open_buffered(s.outname, run.outDescription.mode == 0 ? "wb" : "w"), s.outname};
+      return;
+    case MODE_STDOUT_A:
+      run.output = {stdout, "stdout"};
+      s.outmode = MODE_ASCII;
+      return;
+    case MODE_MULTI_CHANNEL: open_channel_files(s, run); return;
+  }
+  stop_with(1, "sorry! output mode %s not implemented\n", FILE_MODE_NAME(s.outmode));
+}
+
+void close_outputs(const RunSettings& s, RunState& run) {
+  switch (s.outmode) {
+    case MODE_NONE: return;
+    case MODE_MULTI_CHANNEL:
+      for (OutStream& channel : run.channelStreams) close_output(channel);
+      return;
+  }
+  finish_output_header(s, run);
+  close_output(run.output);
+}
+
+void release_streams(RunState& run) {
+  release_output(run.output);
+  for (OutStream& channel : run.channelStreams) release_output(channel);
+  if (run.input.file != nullptr && run.input.file != stdin) fclose(run.input.file);
+  run.input.file = nullptr;
+}

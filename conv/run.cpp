@@ -1,0 +1,16 @@
+// run_conversion: the stages of one conversion in their order. Each stage may
+// end the run; the normal end leaves nsample and the statistics for the report.
+#include "conv/run.h"
+
+#include "formats/dispatch.h"
+
+void run_conversion(RunSettings& s, RunState& run) {
+  open_input(s, run);
+  read_input_header(s, run);
+  skip_and_segment(s, run);
+  derive_output_name(s);
+  open_outputs(s, run);
+  write_output_header(s, run);
+  run_block_loop(s, run);
+  close_outputs(s, run);
+}

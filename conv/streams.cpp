@@ -1,0 +1,65 @@
+// Checked reads and writes on the run's streams. Every output byte of sndconv
+// passes through write_bytes, so no write error can go unnoticed.
+#include "conv/streams.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <vector>
+
+#include "conv/stop.h"
+
+bool stdoutClosed = false;
+
+size_t read_items(InStream& in, void* items, size_t size, size_t count) {
+  size_t got = fread(items, size, count, in.file);
+  if (got < count && ferror(in.file)) stop_on_errno(in.name);
+  return got;
+}
+
+void check_read(InStream& in) {
+  if (ferror(in.file)) stop_on_errno(in.name);
+}
+
+void write_bytes(OutStream& out, const void* bytes, size_t count) {
+  if (count == 0) return;
+  if (fwrite(bytes, 1, count, out.file) != count) stop_on_errno(out.name);
+}
+
+void write_format(OutStream& out, const char* format, ...) {
+  char small[256];
+  va_list args;
+  va_start(args, format);
+  int n = vsnprintf(small, sizeof small, format, args);
+  va_end(args);
+  if (n < 0) stop_on_errno(out.name);
+  if (static_cast<size_t>(n) < sizeof small) {
+    write_bytes(out, small, static_cast<size_t>(n));
+    return;
+  }
+  std::vector<char> large(static_cast<size_t>(n) + 1);
+  va_start(args, format);
+  vsnprintf(large.data(), large.size(), format, args);
+  va_end(args);
+  write_bytes(out, large.data(), static_cast<size_t>(n));
+}
+
+void close_output(OutStream& out) {
+  if (out.file == nullptr) return;
+  FILE* file = out.file;
+  out.file = nullptr;
+  if (file == stdout) {
+    if (fflush(stdout) != 0 || ferror(stdout)) stop_on_errno(out.name);
+    stdoutClosed = true;
+    return;
+  }
+  bool failed = fflush(file) != 0 || ferror(file);
+  int reason = errno;
+  if (fclose(file) != 0) failed = true;
+  else if (failed) errno = reason;
+  if (failed) stop_on_errno(out.name);
+}
+
+void release_output(OutStream& out) {
+  if (out.file != nullptr && out.file != stdout) fclose(out.file);
+  out.file = nullptr;
+}

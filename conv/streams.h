@@ -1,0 +1,39 @@
+// The run's input and output streams with their names, and the checked reads
+// and writes: a read or write error ends the run with the name and the reason.
+#pragma once
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+struct InStream {
+  FILE* file = nullptr;
+  std::string name;  // for messages: the file name, or "stdin"
+};
+
+struct OutStream {
+  FILE* file = nullptr;
+  std::string name;  // for messages: the file name, or "stdout"
+};
+
+// fread of up to `count` items; returns the whole items read. A read error that
+// is not the end of the file ends the run.
+size_t read_items(InStream& in, void* items, size_t size, size_t count);
+// Ends the run if the input has seen a read error (after formatted reads).
+void check_read(InStream& in);
+
+// Writes all bytes or ends the run with the stream's name and the reason.
+void write_bytes(OutStream& out, const void* bytes, size_t count);
+inline void write_text(OutStream& out, std::string_view text) { write_bytes(out, text.data(), text.size()); }
+// printf-style text to an output stream, checked like write_bytes.
+void write_format(OutStream& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// Flushes and closes a stream, checking both. Standard output is flushed and
+// marked closed but stays open for the process.
+void close_output(OutStream& out);
+// Closes whatever is still open, without checks (after a stop).
+void release_output(OutStream& out);
+
+// True once standard output was closed as the STDOUT_A output: later report
+// lines are not printed.
+extern bool stdoutClosed;

@@ -1,0 +1,33 @@
+// Fast integer-to-text for the text writers, byte-identical to printf's "%d"
+// and "%x" (lower case, no prefix, two's complement pattern for negatives).
+#pragma once
+#include <cstdint>
+
+// Writes the digits of `value` at `p` and returns the end; no terminator.
+inline char* format_decimal(char* p, int32_t value) {
+  uint32_t magnitude = static_cast<uint32_t>(value);
+  if (value < 0) {
+    *p++ = '-';
+    magnitude = 0u - magnitude;
+  }
+  char digits[10];
+  int n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  while (n > 0) *p++ = digits[--n];
+  return p;
+}
+
+inline char* format_hex(char* p, uint32_t value) {
+  static constexpr char hexDigits[] = "0123456789abcdef";
+  char digits[8];
+  int n = 0;
+  do {
+    digits[n++] = hexDigits[value & 0xF];
+    value >>= 4;
+  } while (value != 0);
+  while (n > 0) *p++ = digits[--n];
+  return p;
+}

@@ -1,0 +1,14 @@
+// Numbers from command-line values and length files, converted the way the C
+// library's formatted scan does: a text that is no number leaves the setting.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+// "%f": stores a float and returns true when the text begins with a number.
+bool scan_float(const std::string& text, float& value);
+// "%ld" / "%d" on a platform of 32-bit integers: beyond the range saturates.
+bool scan_int32(const std::string& text, int32_t& value);
+bool scan_int(const std::string& text, int& value);
+// "%ld" from a text file, with the same saturation.
+bool scan_int32(FILE* file, int32_t& value);

@@ -1,0 +1,45 @@
+// The switches over the file mode that connect the run to the formats: one
+// case a mode, each calling the format's own function.
+#include "formats/dispatch.h"
+
+#include "conv/base_formats.h"
+#include "conv/stop.h"
+#include "formats/registry.h"
+
+int read_block(const RunSettings& s, RunState& run) {
+  switch (s.inmode) {
+    case MODE_ASCII: return read_ascii_block(s, run);
+    case MODE_GRADIENT: return read_linear16_block(s, run);
+  }
+  stop_with(1, "Unknown input mode %s!\n", FILE_MODE_NAME(s.inmode));
+}
+
+void write_block(const RunSettings& s, RunState& run, int count) {
+  switch (s.outmode) {
+    case MODE_ASCII: write_ascii_block(s, run, count); return;
+    case MODE_GRADIENT: write_linear16_block(s, run, count); return;
+    case MODE_NONE: return;
+  }
+  stop_with(1, "Unknown output mode!\n");
+}
+
+void read_input_header(RunSettings& s, RunState& run) {
+  (void)run;
+  switch (s.inmode) {
+    default: return;
+  }
+}
+
+void write_output_header(const RunSettings& s, RunState& run) {
+  (void)run;
+  switch (s.outmode) {
+    default: return;
+  }
+}
+
+void finish_output_header(const RunSettings& s, RunState& run) {
+  (void)run;
+  switch (s.outmode) {
+    default: return;
+  }
+}
