@@ -1,0 +1,329 @@
+// Tests of the sample codecs: byte and bit order, the bit display, the A-law codec
+// against G.711's own segment rule, its range warning, and the mu-law stubs.
+#include "formats/codecs.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "conv/settings.h"
+#include "conv/stop.h"
+
+namespace {
+
+using testing::internal::CaptureStdout;
+using testing::internal::GetCapturedStdout;
+
+// Turns -v on for one test and off again, whatever the test does.
+struct VerboseOn {
+  VerboseOn() { verbose = true; }
+  ~VerboseOn() { verbose = false; }
+};
+
+// G.711 A-law, worked out here from the recommendation's segment rule alone:
+// the reconstruction value of a code on the 16-bit scale.
+int g711_reconstruction16(unsigned code) {
+  const unsigned bits = code ^ 0x55u;
+  const int segment = static_cast<int>((bits >> 4) & 7u);
+  const int mantissa = static_cast<int>(bits & 15u);
+  const int magnitude = segment == 0 ? (2 * mantissa + 1) * 8 : (2 * mantissa + 33) << (segment + 2);
+  return (bits & 0x80u) ? magnitude : -magnitude;
+}
+
+// Width of a code's decision interval on the 13-bit scale: 2 in segments 0 and 1,
+// 2 to the power s in segment s from 2 on.
+int g711_step13(unsigned code) {
+  const int segment = static_cast<int>(((code ^ 0x55u) >> 4) & 7u);
+  return segment <= 1 ? 2 : 1 << segment;
+}
+
+std::string range_warning(int value) {
+  return "         Achtung Fehler ! \nDer eingelesene Wert ist zu gross \nWert = " + std::to_string(value) +
+         " \n";
+}
+
+TEST(AlawCodec, DecodesEveryCodeToTheG711ReconstructionValue) {
+  for (unsigned code = 0; code < 256; ++code) {
+    const int expected16 = g711_reconstruction16(code);
+    ASSERT_EQ(expected16 % 8, 0) << "code " << code;
+    EXPECT_EQ(alaw_decode(static_cast<uint8_t>(code)), expected16 / 8) << "code " << code;
+  }
+}
+
+TEST(AlawCodec, DecodeTableHoldsTheDecodedValues) {
+  for (unsigned code = 0; code < 256; ++code) {
+    EXPECT_EQ(alawDecodeTable[code], g711_reconstruction16(code) / 8) << "code " << code;
+  }
+}
+
+TEST(AlawCodec, EncodingTheDecodedValueGivesTheCodeBack) {
+  for (unsigned code = 0; code < 256; ++code) {
+    EXPECT_EQ(alaw_encode(alaw_decode(static_cast<uint8_t>(code))), code) << "code " << code;
+  }
+}
+
+// Every value in range lands in the decision interval of its code: the code's
+// sign matches and the magnitude lies within half a step of the reconstruction.
+TEST(AlawCodec, EncodesEveryValueInRangeIntoItsG711Interval) {
+  std::vector<unsigned> codes;
+  CaptureStdout();
+  for (int value = -4095; value <= 4095; ++value) codes.push_back(alaw_encode(static_cast<int16_t>(value)));
+  EXPECT_EQ(GetCapturedStdout(), "");
+
+  for (int value = -4095; value <= 4095; ++value) {
+    const unsigned code = codes[static_cast<size_t>(value + 4095)];
+    const int reconstruction = g711_reconstruction16(code) / 8;
+    const int half = g711_step13(code) / 2;
+    const bool positiveCode = ((code ^ 0x55u) & 0x80u) != 0;
+    ASSERT_EQ(positiveCode, value >= 0) << "value " << value;
+    const int magnitude = value < 0 ? -value : value;
+    const int reconstructionMagnitude = reconstruction < 0 ? -reconstruction : reconstruction;
+    ASSERT_GE(magnitude, reconstructionMagnitude - half) << "value " << value;
+    ASSERT_LT(magnitude, reconstructionMagnitude + half) << "value " << value;
+  }
+}
+
+TEST(AlawCodec, SegmentBaseTable) {
+  const int16_t expected[8] = {1, 33, 66, 132, 264, 528, 1056, 2112};
+  for (int s = 0; s < 8; ++s) EXPECT_EQ(segmentBase[s], expected[s]) << "segment " << s;
+}
+
+TEST(AlawCodec, DecodeEdgeCases) {
+  EXPECT_EQ(alaw_decode(0xD5), 1);
+  EXPECT_EQ(alaw_decode(0x55), -1);
+  EXPECT_EQ(alaw_decode(0xAA), 4032);
+  EXPECT_EQ(alaw_decode(0x2A), -4032);
+  EXPECT_EQ(alaw_decode(0x80), 688);
+  EXPECT_EQ(alaw_decode(0x00), -688);
+  EXPECT_EQ(alaw_decode(0xFC), 102);
+  EXPECT_EQ(alaw_decode(0xFF), 106);
+  EXPECT_EQ(alaw_decode(0x7F), -106);
+}
+
+TEST(AlawCodec, DecodedValuesAreNeverZeroAndWithin4032) {
+  for (unsigned code = 0; code < 256; ++code) {
+    const int value = alaw_decode(static_cast<uint8_t>(code));
+    EXPECT_NE(value, 0) << "code " << code;
+    EXPECT_LE(value < 0 ? -value : value, 4032) << "code " << code;
+  }
+}
+
+struct EncodeCase {
+  int value;
+  unsigned code;
+  int decoded;
+};
+
+TEST(AlawCodec, EncodeEdgeCasesInRangePrintNothing) {
+  const EncodeCase cases[] = {
+      {0, 0xD5, 1},       {1, 0xD5, 1},       {-1, 0x55, -1},       {2, 0xD4, 3},       {-2, 0x54, -3},
+      {31, 0xDA, 31},     {32, 0xC5, 33},     {100, 0xFC, 102},     {-100, 0x7C, -102}, {1000, 0x8A, 1008},
+      {2048, 0xA5, 2112}, {4095, 0xAA, 4032}, {-4095, 0x2A, -4032},
+  };
+  for (const EncodeCase& c : cases) {
+    CaptureStdout();
+    const unsigned code = alaw_encode(static_cast<int16_t>(c.value));
+    EXPECT_EQ(GetCapturedStdout(), "") << "value " << c.value;
+    EXPECT_EQ(code, c.code) << "value " << c.value;
+    EXPECT_EQ(alaw_decode(static_cast<uint8_t>(code)), c.decoded) << "value " << c.value;
+  }
+}
+
+TEST(AlawCodec, EncodeOutOfRangeWarnsAndSaturates) {
+  const EncodeCase cases[] = {
+      {4096, 0xAA, 4032},    {-4096, 0x2A, -4032}, {32767, 0xAA, 4032},
+      {-32768, 0x2A, -4032}, {5000, 0xAA, 4032},   {-4097, 0x2A, -4032},
+  };
+  for (const EncodeCase& c : cases) {
+    CaptureStdout();
+    const unsigned code = alaw_encode(static_cast<int16_t>(c.value));
+    EXPECT_EQ(GetCapturedStdout(), range_warning(c.value)) << "value " << c.value;
+    EXPECT_EQ(code, c.code) << "value " << c.value;
+    EXPECT_EQ(alaw_decode(static_cast<uint8_t>(code)), c.decoded) << "value " << c.value;
+  }
+}
+
+TEST(AlawCodec, BlockEncoderMatchesSampleEncoderForEveryValue) {
+  std::vector<int16_t> samples;
+  for (int value = -32768; value <= 32767; ++value) samples.push_back(static_cast<int16_t>(value));
+  const int n = static_cast<int>(samples.size());
+
+  std::vector<uint8_t> one_by_one(samples.size());
+  CaptureStdout();
+  for (int i = 0; i < n; ++i) one_by_one[i] = alaw_encode(samples[i]);
+  const std::string warnings_one_by_one = GetCapturedStdout();
+
+  // Sentinel bytes, so that a sample the block encoder skipped shows.
+  std::vector<uint8_t> block(samples.size(), 0x00);
+  std::vector<uint8_t> block_again(samples.size(), 0xFF);
+  CaptureStdout();
+  alaw_encode_block(samples.data(), block.data(), n);
+  const std::string warnings_block = GetCapturedStdout();
+  CaptureStdout();
+  alaw_encode_block(samples.data(), block_again.data(), n);
+  GetCapturedStdout();
+
+  for (int i = 0; i < n; ++i) {
+    ASSERT_EQ(block[i], one_by_one[i]) << "value " << samples[i];
+    ASSERT_EQ(block_again[i], one_by_one[i]) << "value " << samples[i];
+  }
+  // Every value outside -4095 to 4095 warns once, in input order.
+  EXPECT_EQ(warnings_block, warnings_one_by_one);
+  std::string expected_warnings;
+  for (int value = -32768; value <= 32767; ++value) {
+    if (value <= -4096 || value >= 4096) expected_warnings += range_warning(value);
+  }
+  EXPECT_EQ(warnings_block, expected_warnings);
+}
+
+TEST(AlawCodec, BlockEncoderWritesOnlyTheGivenCount) {
+  const int16_t samples[4] = {100, -100, 4095, 9999};
+  uint8_t codes[4] = {0x11, 0x11, 0x11, 0x11};
+  CaptureStdout();
+  alaw_encode_block(samples, codes, 3);
+  EXPECT_EQ(GetCapturedStdout(), "");
+  EXPECT_EQ(codes[0], 0xFC);
+  EXPECT_EQ(codes[1], 0x7C);
+  EXPECT_EQ(codes[2], 0xAA);
+  EXPECT_EQ(codes[3], 0x11);
+}
+
+TEST(ByteOrder, Swap16ExchangesTheBytes) {
+  EXPECT_EQ(swap16(0x1234), 0x3412);
+  EXPECT_EQ(swap16(-2), -257);
+  EXPECT_EQ(swap16(0x00FF), -256);
+  EXPECT_EQ(swap16(static_cast<int16_t>(0x8000)), 0x0080);
+  EXPECT_EQ(swap16(0x0080), static_cast<int16_t>(0x8000));
+  EXPECT_EQ(swap16(0), 0);
+}
+
+TEST(ByteOrder, Uswap16ExchangesTheBytes) {
+  EXPECT_EQ(uswap16(0x1234), 0x3412);
+  EXPECT_EQ(uswap16(0xFFFE), 0xFEFF);
+  EXPECT_EQ(uswap16(0x8000), 0x0080);
+  EXPECT_EQ(uswap16(0x00FF), 0xFF00);
+}
+
+TEST(ByteOrder, Swap16AndUswap16AreInvolutionsWithTheSamePattern) {
+  for (unsigned w = 0; w <= 0xFFFF; ++w) {
+    const uint16_t word = static_cast<uint16_t>(w);
+    const uint16_t expected = static_cast<uint16_t>(((w & 0xFF) << 8) | (w >> 8));
+    ASSERT_EQ(uswap16(word), expected) << "word " << w;
+    ASSERT_EQ(static_cast<uint16_t>(swap16(static_cast<int16_t>(word))), expected) << "word " << w;
+    ASSERT_EQ(uswap16(uswap16(word)), word) << "word " << w;
+    ASSERT_EQ(swap16(swap16(static_cast<int16_t>(word))), static_cast<int16_t>(word)) << "word " << w;
+  }
+}
+
+TEST(ByteOrder, JswapReversesTheFourBytes) {
+  EXPECT_EQ(jswap(1), 16777216);
+  EXPECT_EQ(jswap(0x12345678), 0x78563412);
+  EXPECT_EQ(jswap(static_cast<int32_t>(0xFF000000u)), 0xFF);  // no sign extension
+  EXPECT_EQ(jswap(static_cast<int32_t>(0x80000000u)), 0x80);
+  EXPECT_EQ(jswap(0x80), static_cast<int32_t>(0x80000000u));
+  EXPECT_EQ(jswap(-1), -1);
+  EXPECT_EQ(jswap(static_cast<int32_t>(0xAABBCCDDu)), static_cast<int32_t>(0xDDCCBBAAu));
+}
+
+TEST(ByteOrder, JswapIsAnInvolution) {
+  const uint32_t words[] = {0u,          1u,          0x12345678u, 0x80000000u,
+                            0xFFFFFFFFu, 0x00FF00FFu, 0xDEADBEEFu, 0x7FFFFFFFu};
+  for (uint32_t w : words) {
+    const int32_t word = static_cast<int32_t>(w);
+    EXPECT_EQ(jswap(jswap(word)), word) << std::hex << w;
+  }
+}
+
+TEST(ByteOrder, JswapPrintsNothingWithoutVerbose) {
+  verbose = false;
+  CaptureStdout();
+  jswap(1);
+  jswap(-1);
+  EXPECT_EQ(GetCapturedStdout(), "");
+}
+
+TEST(ByteOrder, JswapTraceWithVerbose) {
+  VerboseOn on;
+  CaptureStdout();
+  const int32_t out = jswap(1);
+  EXPECT_EQ(GetCapturedStdout(), " WARNUNG !! jswap:: in = 1, 1,  out =  16777216, 1000000\n");
+  EXPECT_EQ(out, 16777216);
+}
+
+TEST(ByteOrder, JswapTraceShowsThe32BitValue) {
+  VerboseOn on;
+  CaptureStdout();
+  jswap(-1);
+  EXPECT_EQ(GetCapturedStdout(), " WARNUNG !! jswap:: in = -1, ffffffff,  out =  -1, ffffffff\n");
+  CaptureStdout();
+  jswap(0x80);
+  EXPECT_EQ(GetCapturedStdout(), " WARNUNG !! jswap:: in = 128, 80,  out =  -2147483648, 80000000\n");
+  CaptureStdout();
+  jswap(0x12345678);
+  EXPECT_EQ(GetCapturedStdout(),
+            " WARNUNG !! jswap:: in = 305419896, 12345678,  out =  2018915346, 78563412\n");
+}
+
+TEST(BitOrder, BitReverse8Values) {
+  EXPECT_EQ(bit_reverse8(0x01), 0x80);
+  EXPECT_EQ(bit_reverse8(0x80), 0x01);
+  EXPECT_EQ(bit_reverse8(0xD5), 0xAB);
+  EXPECT_EQ(bit_reverse8(0x0F), 0xF0);
+  EXPECT_EQ(bit_reverse8(0x00), 0x00);
+  EXPECT_EQ(bit_reverse8(0xFF), 0xFF);
+  EXPECT_EQ(bit_reverse8(0x12), 0x48);
+}
+
+TEST(BitOrder, BitReverse8MovesEachBitToItsMirror) {
+  for (unsigned k = 0; k < 8; ++k) {
+    EXPECT_EQ(bit_reverse8(static_cast<uint8_t>(1u << k)), 1u << (7 - k)) << "bit " << k;
+  }
+}
+
+TEST(BitOrder, BitReverse8IsAnInvolution) {
+  for (unsigned b = 0; b < 256; ++b) {
+    const uint8_t byte = static_cast<uint8_t>(b);
+    EXPECT_EQ(bit_reverse8(bit_reverse8(byte)), byte) << "byte " << b;
+  }
+}
+
+TEST(BitOrder, PrintBits8) {
+  const std::pair<unsigned, const char*> cases[] = {
+      {0xD5, "11010101\n"}, {0x00, "00000000\n"}, {0xFF, "11111111\n"},
+      {0x80, "10000000\n"}, {0x01, "00000001\n"}, {0x2A, "00101010\n"},
+  };
+  for (const auto& [byte, text] : cases) {
+    CaptureStdout();
+    print_bits8(static_cast<uint8_t>(byte));
+    EXPECT_EQ(GetCapturedStdout(), text) << "byte " << byte;
+  }
+}
+
+TEST(MuLaw, AudioU2sStopsTheRun) {
+  CaptureStdout();
+  int code = -1;
+  try {
+    audio_u2s(0x12);
+  } catch (const RunStop& stop) {
+    code = stop.code;
+  }
+  EXPECT_EQ(GetCapturedStdout(), "function audio_u2s not implemented on PC\n");
+  EXPECT_EQ(code, 1);
+}
+
+TEST(MuLaw, AudioS2uStopsTheRun) {
+  CaptureStdout();
+  int code = -1;
+  try {
+    audio_s2u(1234);
+  } catch (const RunStop& stop) {
+    code = stop.code;
+  }
+  EXPECT_EQ(GetCapturedStdout(), "function audio_s2u not implemented on PC\n");
+  EXPECT_EQ(code, 1);
+}
+
+}  // namespace
