@@ -1,26 +1,10 @@
 // ASCII sample text: one integer per whitespace-separated token on input
 // (decimal, octal or 0x-hex as "%hi" reads them, or bare hex with -xi), one per line out.
-#include <cctype>
 #include <cstdio>
 
 #include "conv/base_formats.h"
 #include "conv/stop.h"
 #include "conv/text_format.h"
-
-// The next whitespace-separated token, as "%s" reads it; false at the end.
-static bool read_token(InStream& in, std::string& token) {
-  token.clear();
-  int c;
-  do c = getc(in.file);
-  while (c != EOF && isspace(c));
-  while (c != EOF && !isspace(c)) {
-    token.push_back(static_cast<char>(c));
-    c = getc(in.file);
-  }
-  if (c != EOF) ungetc(c, in.file);
-  check_read(in);
-  return !token.empty();
-}
 
 // One value into `value`; returns false at the end of the input.
 static bool read_ascii_value(const RunSettings& s, RunState& run, int16_t& value) {

@@ -2,6 +2,7 @@
 // passes through write_bytes, so no write error can go unnoticed.
 #include "conv/streams.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdarg>
 #include <vector>
@@ -18,6 +19,20 @@ size_t read_items(InStream& in, void* items, size_t size, size_t count) {
 
 void check_read(InStream& in) {
   if (ferror(in.file)) stop_on_errno(in.name);
+}
+
+bool read_token(InStream& in, std::string& token) {
+  token.clear();
+  int c;
+  do c = getc(in.file);
+  while (c != EOF && isspace(c));
+  while (c != EOF && !isspace(c)) {
+    token.push_back(static_cast<char>(c));
+    c = getc(in.file);
+  }
+  if (c != EOF) ungetc(c, in.file);
+  check_read(in);
+  return !token.empty();
 }
 
 void write_bytes(OutStream& out, const void* bytes, size_t count) {

@@ -21,6 +21,8 @@ struct OutStream {
 size_t read_items(InStream& in, void* items, size_t size, size_t count);
 // Ends the run if the input has seen a read error (after formatted reads).
 void check_read(InStream& in);
+// The next whitespace-separated token, whole, as "%s" reads it; false at the end.
+bool read_token(InStream& in, std::string& token);
 
 // Writes all bytes or ends the run with the stream's name and the reason.
 void write_bytes(OutStream& out, const void* bytes, size_t count);
