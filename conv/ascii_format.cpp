@@ -3,19 +3,19 @@
 #include <cstdio>
 
 #include "conv/base_formats.h"
+#include "conv/short_scan.h"
 #include "conv/stop.h"
 #include "conv/text_format.h"
 
 // One value into `value`; returns false at the end of the input.
 static bool read_ascii_value(const RunSettings& s, RunState& run, int16_t& value) {
-  int stored;
+  int stored = 1;
   if (s.hexInput) {
     std::string token;
     if (!read_token(run.input, token)) return false;
-    const std::string prefixed = "0x" + token;
-    stored = sscanf(prefixed.c_str(), "%hi", &value);
+    value = hex_token_value(token);
   } else {
-    stored = fscanf(run.input.file, "%hi", &value);
+    stored = scan_short(run.input.file, value);
     check_read(run.input);
     if (stored == EOF) return false;
   }

@@ -24,11 +24,11 @@ void check_read(InStream& in) {
 bool read_token(InStream& in, std::string& token) {
   token.clear();
   int c;
-  do c = getc(in.file);
+  do c = getc_unlocked(in.file);
   while (c != EOF && isspace(c));
   while (c != EOF && !isspace(c)) {
     token.push_back(static_cast<char>(c));
-    c = getc(in.file);
+    c = getc_unlocked(in.file);
   }
   if (c != EOF) ungetc(c, in.file);
   check_read(in);
