@@ -1,0 +1,54 @@
+// The stages of one tonemaker run, in order: settings, the frequency line, the
+// zero-framed signal in the output file, and the exit code of how it ended.
+#include "gen/tonemaker.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "gen/command_line.h"
+#include "gen/output.h"
+#include "gen/settings.h"
+#include "gen/signal.h"
+#include "gen/stop.h"
+
+// Writes the signal samples, sweeping the frequency after each one.
+static void write_signal(GeneratorSettings& settings, OutputFile& output, int64_t signalCount) {
+  SignalState state = start_signal(settings);
+  for (int64_t i = 0; i < signalCount; ++i) {
+    write_sample(output, next_sample(settings, state), settings.floatOutput);
+    sweep_step(settings, i, signalCount);
+  }
+}
+
+static void generate(int argc, char** argv) {
+  GeneratorSettings settings;
+  read_command_line(argc, argv, settings);
+  if (settings.samplingRate == 0) stop_with(1, "sampling rate must not be 0\n");
+  if (settings.sweep) settings.startFrequency = settings.frequency;
+  if (settings.verbose) printf("frequency  = %f\n", double(settings.frequency));
+
+  OutputFile output = open_output(settings.outputName);
+  const int64_t signalCount = int64_t(settings.sampleCount) - 2 * int64_t(settings.zeroCount);
+  write_zero_lines(output, settings.zeroCount);
+  write_signal(settings, output, signalCount);
+  write_zero_lines(output, settings.zeroCount);
+  close_output(output);
+}
+
+// Standard output carries the help and the messages; a failed write of it is
+// reported like any other file's.
+static int check_stdout(int code) {
+  if (fflush(stdout) == 0 && !ferror(stdout)) return code;
+  fprintf(stderr, "stdout: %s\n", strerror(errno));
+  return code != 0 ? code : 1;
+}
+
+int tonemaker_main(int argc, char** argv) {
+  try {
+    generate(argc, argv);
+  } catch (const GeneratorStop& stop) {
+    return check_stdout(stop.code);
+  }
+  return check_stdout(0);
+}
