@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Benchmark: one hour (default) of 16 kHz mono audio converted by sndconv and by
+# sox, side by side, with every sndconv output checked byte for byte.
+#   bench/run.sh [seconds of audio] [runs per command]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-3600}
+runs=${2:-5}
+samples=$((seconds * 16000))
+
+cmake -S . -B build >/dev/null
+cmake --build build -j2 --target sndconv bench_reference >/dev/null
+sndconv=$PWD/build/sndconv
+ref=$PWD/build/bench_reference
+work=$(mktemp -d "${TMPDIR:-/tmp}/sndbench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+echo "generating $seconds s of audio ($samples samples) in $work"
+"$ref" gen "$samples" x.voc
+"$ref" wav x.voc x.wav
+"$ref" ascii x.voc x.asc
+"$ref" alaw x.voc 0.125 expected.ala
+"$ref" fas x.voc expected.fas
+have_sox=0
+if command -v sox >/dev/null; then
+  have_sox=1
+  sox x.wav x.dat
+fi
+command -v hyperfine >/dev/null || { echo "hyperfine is needed (apt-get install hyperfine)"; exit 1; }
+
+fail=0
+check() {  # output expected label
+  if cmp -s "$1" "$2"; then :; else echo "WRONG OUTPUT: $3 ($1 differs from $2)"; fail=1; fi
+}
+
+median() {  # hyperfine json -> median seconds of command k
+  python3 -c "import json,sys; print(json.load(open('$1'))['results'][$2]['median'])"
+}
+
+rows=()
+bench() {  # label, sndconv command, sox command (or empty)
+  local label=$1 ours=$2 theirs=$3
+  local cmds=("$ours")
+  [ "$have_sox" = 1 ] && [ -n "$theirs" ] && cmds+=("$theirs")
+  hyperfine -N --style none --warmup 1 --runs "$runs" --export-json t.json "${cmds[@]}" >/dev/null 2>&1 ||
+    hyperfine --style none --warmup 1 --runs "$runs" --export-json t.json "${cmds[@]}" >/dev/null
+  local m1 m2 ratio rss
+  m1=$(median t.json 0)
+  if [ ${#cmds[@]} -gt 1 ]; then
+    m2=$(median t.json 1)
+    ratio=$(python3 -c "print(f'{$m1/$m2:.3f}')")
+  else
+    m2="-"; ratio="-"
+  fi
+  rss=$( { /usr/bin/time -f %M sh -c "$ours" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+  rows+=("$(python3 -c "print(f'{\"$label\":<26} {$m1:9.3f} {\"$m2\"[:9]:>9} {\"$ratio\":>7} {$samples/$m1/1e6:9.1f} {$rss/1024:7.1f}')")")
+}
+
+bench "WAV->16-bit -ns"       "$sndconv -ns x.wav y1.voc"          "sox x.wav -t raw s1.raw"
+check y1.voc x.voc "WAV->16-bit"
+bench "WAV->16-bit stats"     "$sndconv x.wav y2.voc"              "sox x.wav -t raw s2.raw"
+check y2.voc x.voc "WAV->16-bit with statistics"
+bench "16-bit->WAV"           "$sndconv -ns -r 16000 x.voc y3.wav" "sox -t raw -r 16000 -e signed -b 16 -c 1 x.voc s3.wav"
+check y3.wav x.wav "16-bit->WAV"
+bench "WAV->ASCII"            "$sndconv -ns x.wav y4.asc"          "sox x.wav s4.dat"
+check y4.asc x.asc "WAV->ASCII"
+bench "ASCII->16-bit"         "$sndconv -ns x.asc y5.voc"          "sox x.dat -t raw s5.raw"
+check y5.voc x.voc "ASCII->16-bit"
+bench "WAV->A-law -s 0.125"   "$sndconv -ns -s 0.125 x.wav y6.ala" "sox x.wav -t al s6.al"
+check y6.ala expected.ala "WAV->A-law"
+bench "WAV->A-law (sox -D)"   "$sndconv -ns -s 0.125 x.wav y7.ala" "sox -D x.wav -t al s7.al"
+bench "statistics only"       "$sndconv x.wav -"                   "sox x.wav -n stats"
+bench "WAV->Float ASCII"      "$sndconv -ns x.wav y8.fas"          "sox x.wav s8.dat"
+check y8.fas expected.fas "WAV->Float ASCII"
+
+printf '\n%-26s %9s %9s %7s %9s %7s\n' "conversion" "sndconv s" "sox s" "ratio" "Msamp/s" "RSS MB"
+printf '%s\n' "${rows[@]}"
+[ "$fail" = 0 ] && echo "all outputs correct" || { echo "SOME OUTPUTS WRONG"; exit 1; }
