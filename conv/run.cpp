@@ -3,8 +3,11 @@
 #include "conv/run.h"
 
 #include "formats/dispatch.h"
+#include "labels/label_file.h"
 
 void run_conversion(RunSettings& s, RunState& run) {
+  if (s.labelFile) read_label_file(s, run);
+  if (s.labelOutFile) write_label_output_file(s, run);
   open_input(s, run);
   read_input_header(s, run);
   skip_and_segment(s, run);

@@ -1,0 +1,57 @@
+// ESPS label files: header lines up to one beginning with "#", then records of
+// a time in seconds, an integer and a label word; each record ends a segment.
+#include <cstdio>
+
+#include "conv/stop.h"
+#include "labels/label_lines.h"
+
+// Reads header lines until one that begins with "#" has been read.
+static void skip_esps_header(InStream& in) {
+  std::string line;
+  do {
+    if (!read_label_line(in, line)) stop_with(1, "incomplete label file \n");
+    if (verbose) printf("%s", line.c_str());
+  } while (!line.starts_with('#'));
+}
+
+// Drops everything up to and including the next line feed.
+static void skip_rest_of_line(InStream& in) {
+  int c;
+  do c = getc(in.file);
+  while (c != EOF && c != '\n');
+  check_read(in);
+}
+
+// One record as the scan "%g %*i %s" reads it: EOF at the end of the file, 0
+// when no time stands at the current place, otherwise 1 with the time (and the
+// word, when the integer and a word followed).
+static int scan_esps_record(InStream& in, float& time, std::string& word) {
+  int afterInteger = -1;
+  const int got = fscanf(in.file, "%g %*i%n", &time, &afterInteger);
+  check_read(in);
+  if (got != 1 || afterInteger < 0) return got;
+  std::string token;
+  if (read_token(in, token)) word = token;
+  return got;
+}
+
+void read_esps_labels(RunSettings& s, RunState& run, InStream& in) {
+  printf("Assuming ESPS label file\n");
+  skip_esps_header(in);
+  for (;;) {
+    float time = 0;
+    const int got = scan_esps_record(in, time, run.espsLabel);
+    if (got == EOF) break;
+    if (got == 0) {
+      // Text where a time should be: the rest of a record that does not fit
+      // (a label of several words, say) or no record at all.
+      skip_rest_of_line(in);
+      continue;
+    }
+    s.startTime = s.endTime;
+    s.endTime = time;
+    if (verbose)
+      printf("%g %g %s\n", static_cast<double>(s.startTime), static_cast<double>(s.endTime),
+             run.espsLabel.c_str());
+  }
+}

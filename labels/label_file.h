@@ -1,0 +1,13 @@
+// Label files: the segment to copy taken from an ESPS or SAM label file, and the
+// two-line ESPS label file that marks the middle of the cut segment.
+#pragma once
+#include "conv/run_state.h"
+#include "conv/settings.h"
+
+// Reads `labelFile`: sets startTime and endTime (a SAM file may also set rate
+// and channels) and keeps the label in espsLabel or samLabelText.
+void read_label_file(RunSettings& s, RunState& run);
+
+// Writes `labelOutFile`: "#", then one record at half the segment's duration
+// carrying the SAM label text ("(null)" when there is none).
+void write_label_output_file(const RunSettings& s, const RunState& run);

@@ -1,0 +1,19 @@
+// Reading label files line by line, and the two label formats behind
+// read_label_file: ESPS (header, "#", records) and SAM (keyed lines).
+#pragma once
+#include <string>
+
+#include "conv/run_state.h"
+#include "conv/settings.h"
+#include "conv/streams.h"
+
+// The next piece of a line, as fgets reads it into the 200-byte line buffer with
+// a limit of 199: at most 198 characters, the line feed included when it fits.
+// A longer line comes in several pieces. The piece ends at a NUL byte, as the C
+// text does. False at the end of the file.
+bool read_label_line(InStream& in, std::string& line);
+
+// The rest of an ESPS file after its first line.
+void read_esps_labels(RunSettings& s, RunState& run, InStream& in);
+// The rest of a SAM file after its "LHD:" line.
+void read_sam_labels(RunSettings& s, RunState& run, InStream& in);

@@ -1,0 +1,18 @@
+// The label output file: a two-line ESPS label file with one record at the
+// middle of the cut segment, measured from the start of the converted output.
+#include <cstdio>
+
+#include "conv/stop.h"
+#include "conv/streams.h"
+#include "labels/label_file.h"
+
+void write_label_output_file(const RunSettings& s, const RunState& run) {
+  const std::string& name = *s.labelOutFile;
+  printf("creating label output file %s\n", name.c_str());
+  fflush(stdout);
+  OutStream out{open_or_die(name, "w"), name};
+  const double middle = (static_cast<double>(s.endTime) - static_cast<double>(s.startTime)) / 2;
+  write_text(out, "#\n");
+  write_format(out, "%10.3g 2 %s\n", middle, run.samLabelText ? run.samLabelText->c_str() : "(null)");
+  close_output(out);
+}

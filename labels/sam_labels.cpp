@@ -1,0 +1,67 @@
+// SAM label files: lines keyed by their first four characters. "LB0:" gives the
+// segment in samples and the label text, "SAM:" the rate, "NCH:" the channels.
+#include <cstdio>
+#include <limits>
+
+#include "conv/stop.h"
+#include "conv/value_scan.h"
+#include "labels/label_lines.h"
+
+static int32_t clamp_to_int32(long value) {
+  if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(value);
+}
+
+// The text after the n-th comma of the line, or npos when it has fewer commas.
+static size_t after_comma(const std::string& line, int n) {
+  size_t at = 0;
+  for (int k = 0; k < n; ++k) {
+    at = line.find(',', at);
+    if (at == std::string::npos) return at;
+    ++at;
+  }
+  return at;
+}
+
+// "LB0: first, unused, last, text": the segment from first to last sample.
+static void read_segment_line(RunSettings& s, RunState& run, const std::string& line) {
+  printf("%s", line.c_str());
+  long first = 0, unused = 0, last = 0;
+  const bool complete = sscanf(line.c_str() + 4, "%ld,%ld,%ld", &first, &unused, &last) == 3;
+  if (!complete || after_comma(line, 3) == std::string::npos) stop_with(1, "incomplete label line\n");
+  const int32_t start = clamp_to_int32(first);
+  const int32_t end = clamp_to_int32(last);
+  printf("%ld %ld %ld\n", static_cast<long>(start), static_cast<long>(clamp_to_int32(unused)),
+         static_cast<long>(end));
+  if (end < start) stop_with(1, "Empty utterance\n");
+  if (s.rate <= 0) stop_with(1, "can not use sampling rate %ld\n", static_cast<long>(s.rate));
+  s.startTime = static_cast<float>(static_cast<double>(start) / s.rate);
+  s.endTime = static_cast<float>(static_cast<double>(end) / s.rate);
+  printf("%s\n", line.c_str());
+  printf("%s\n", line.c_str() + after_comma(line, 1));
+  printf("%s\n", line.c_str() + after_comma(line, 2));
+
+  // The label text keeps its blanks and a lone line feed; CR LF is cut off.
+  std::string text = line.substr(after_comma(line, 3));
+  if (text.size() >= 2 && text[text.size() - 2] == '\r') text.resize(text.size() - 2);
+  run.samLabelText = text;
+}
+
+static void read_channel_line(RunSettings& s, const std::string& line) {
+  if (scan_int(line.substr(4), s.channels) && s.channels < 1)
+    stop_with(1, "can not handle %d channels\n", s.channels);
+}
+
+void read_sam_labels(RunSettings& s, RunState& run, InStream& in) {
+  printf("SAM label file\n");
+  std::string line;
+  while (read_label_line(in, line)) {
+    if (line.starts_with("LB0:"))
+      read_segment_line(s, run, line);
+    else if (line.starts_with("SAM:"))
+      scan_int32(line.substr(4), s.rate);
+    else if (line.starts_with("NCH:"))
+      read_channel_line(s, line);
+  }
+}
