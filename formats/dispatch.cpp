@@ -4,13 +4,22 @@
 
 #include "conv/base_formats.h"
 #include "conv/stop.h"
+#include "formats/readers.h"
 #include "formats/registry.h"
 
 int read_block(const RunSettings& s, RunState& run) {
   switch (s.inmode) {
     case MODE_ASCII: return read_ascii_block(s, run);
     case MODE_GRADIENT: return read_linear16_block(s, run);
+    case MODE_ALAW: return read_alaw_block(s, run);
+    case MODE_ALAW_HEX: return read_alaw_hex_block(s, run);
+    case MODE_FLOAT_ASCII: return read_float_ascii_block(s, run);
+    case MODE_PCM: return read_pcm_block(s, run);
+    case MODE_MULAW_HEX: return read_mulaw_hex_block(s, run);
+    case MODE_SPDCAR: return read_spdcar_block(s, run);
+    case MODE_MOTOROLA: return read_motorola_block(s, run);
   }
+  // matlab data has no reader: its first block ends the run here.
   stop_with(1, "Unknown input mode %s!\n", FILE_MODE_NAME(s.inmode));
 }
 
