@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "conv/base_formats.h"
-#include "conv/short_scan.h"
+#include "conv/int_scan.h"
 #include "conv/stop.h"
 #include "conv/text_format.h"
 

@@ -2,7 +2,9 @@
 // bytes ("%x", low 8 bits) and floating-point numbers ("%f").
 #include <cstdio>
 
+#include "conv/int_scan.h"
 #include "conv/stop.h"
+#include "formats/float_scan.h"
 #include "formats/codecs.h"
 #include "formats/readers.h"
 
@@ -13,8 +15,8 @@ void stop_unrecognizable(const RunSettings& s, const RunState& run) {
 // One hexadecimal value, its low 8 bits bit-reversed with -br; false at the end
 // of the input before a value.
 static bool scan_hex_byte(const RunSettings& s, RunState& run, uint8_t& byte) {
-  unsigned int number = 0;
-  const int stored = fscanf(run.input.file, "%x", &number);
+  uint32_t number = 0;
+  const int stored = scan_hex_unsigned(run.input.file, number);
   check_read(run.input);
   if (stored == EOF) return false;
   if (stored < 1) stop_unrecognizable(s, run);
@@ -44,7 +46,7 @@ int read_mulaw_hex_block(const RunSettings& s, RunState& run) {
 int read_float_ascii_block(const RunSettings& s, RunState& run) {
   int count = 0;
   while (count < BUFSIZE) {
-    const int stored = fscanf(run.input.file, "%f", &run.floatBlock[count]);
+    const int stored = scan_float(run.input.file, run.floatBlock[count]);
     check_read(run.input);
     if (stored == EOF) break;
     if (stored < 1) stop_unrecognizable(s, run);

@@ -1,12 +1,12 @@
-// The hand-written "%hi" reader against the C library's fscanf and sscanf: the
-// same results, stored values and stream positions over a million generated tokens.
+// The hand-written "%hi" and "%x" readers against the C library's fscanf and
+// sscanf: the same results, stored values and stream positions over a million tokens.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <random>
 #include <string>
 
-#include "conv/short_scan.h"
+#include "conv/int_scan.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -43,18 +43,18 @@ std::string random_text(std::mt19937& random, int tokens) {
 
 struct ScanStep {
   int result;
-  int16_t value;
+  int64_t value;
   long position;
 };
 
 // Scans to the end of the text, recording every step; after a failed scan both
 // sides drop the offending character and go on.
-template <typename Scan>
+template <typename Value, typename Scan>
 std::vector<ScanStep> scan_all(const std::string& path, Scan scan) {
   FILE* file = fopen(path.c_str(), "r");
   std::vector<ScanStep> steps;
   for (;;) {
-    int16_t value = 12345;
+    Value value = 12345;
     const int result = scan(file, value);
     steps.push_back({result, value, ftell(file)});
     if (result == EOF) break;
@@ -64,6 +64,29 @@ std::vector<ScanStep> scan_all(const std::string& path, Scan scan) {
   return steps;
 }
 
+void expect_same_steps(const std::vector<ScanStep>& library, const std::vector<ScanStep>& own, int round) {
+  ASSERT_EQ(library.size(), own.size()) << "round " << round;
+  for (size_t k = 0; k < own.size(); ++k) {
+    ASSERT_EQ(own[k].result, library[k].result) << "round " << round << " step " << k;
+    ASSERT_EQ(own[k].value, library[k].value) << "round " << round << " step " << k;
+    ASSERT_EQ(own[k].position, library[k].position) << "round " << round << " step " << k;
+  }
+}
+
+TEST(HexScanTest, MatchesFscanfOnGeneratedText) {
+  TempDir dir;
+  std::mt19937 random(77);
+  long tokens = 0;
+  for (int round = 0; tokens < 1000000; ++round) {
+    dir.write("t.ahx", random_text(random, 5000));
+    auto library =
+        scan_all<unsigned int>(dir.file("t.ahx"), [](FILE* f, unsigned int& v) { return fscanf(f, "%x", &v); });
+    auto own = scan_all<uint32_t>(dir.file("t.ahx"), [](FILE* f, uint32_t& v) { return scan_hex_unsigned(f, v); });
+    expect_same_steps(library, own, round);
+    tokens += static_cast<long>(own.size());
+  }
+}
+
 TEST(ShortScanTest, MatchesFscanfOnGeneratedText) {
   TempDir dir;
   std::mt19937 random(2024);
@@ -71,8 +94,8 @@ TEST(ShortScanTest, MatchesFscanfOnGeneratedText) {
   for (int round = 0; tokens < 1000000; ++round) {
     const std::string text = random_text(random, 5000);
     dir.write("t.asc", text);
-    auto library = scan_all(dir.file("t.asc"), [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); });
-    auto own = scan_all(dir.file("t.asc"), [](FILE* f, int16_t& v) { return scan_short(f, v); });
+    auto library = scan_all<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); });
+    auto own = scan_all<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return scan_short(f, v); });
     ASSERT_EQ(library.size(), own.size()) << "round " << round;
     for (size_t k = 0; k < own.size(); ++k) {
       ASSERT_EQ(own[k].result, library[k].result) << "round " << round << " step " << k;
@@ -96,8 +119,8 @@ TEST(ShortScanTest, EveryShortAndEdgeTokenMatches) {
     text += hex;
   }
   dir.write("t.asc", text + "- + 0x -0 -");
-  auto library = scan_all(dir.file("t.asc"), [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); });
-  auto own = scan_all(dir.file("t.asc"), [](FILE* f, int16_t& v) { return scan_short(f, v); });
+  auto library = scan_all<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); });
+  auto own = scan_all<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return scan_short(f, v); });
   ASSERT_EQ(library.size(), own.size());
   for (size_t k = 0; k < own.size(); ++k) {
     ASSERT_EQ(own[k].result, library[k].result) << k;

@@ -1,6 +1,6 @@
-// The "%hi" conversion done by hand on the stream's buffer: the same base rules,
-// the same overflow (saturation at the long range, then the low 16 bits), the same pushback.
-#include "conv/short_scan.h"
+// The "%hi" and "%x" conversions done by hand on the stream's buffer: the same base
+// rules, the same overflow (saturation at the long range), the same pushback.
+#include "conv/int_scan.h"
 
 #include <cctype>
 #include <limits>
@@ -38,34 +38,53 @@ struct Magnitude {
 
 }  // namespace
 
-int scan_short(FILE* file, int16_t& value) {
+// The characters of one integer as the C library's integer conversions take
+// them: white space, sign, base prefix, digits. Base 0 picks 8, 10 or 16 by prefix.
+static int scan_integer(FILE* file, int base, bool& negative, Magnitude& magnitude) {
   int c;
   do c = getc_unlocked(file);
   while (c != EOF && isspace(c));
   if (c == EOF) return EOF;
 
-  const bool negative = c == '-';
+  negative = c == '-';
   if (c == '-' || c == '+') c = getc_unlocked(file);
-  int base = 10;
   bool digits = false;
   if (c == '0') {
     digits = true;
     c = getc_unlocked(file);
-    if (c == 'x' || c == 'X') {
+    if ((c == 'x' || c == 'X') && (base == 0 || base == 16)) {
       base = 16;
       c = getc_unlocked(file);
-    } else {
+    } else if (base == 0) {
       base = 8;
     }
   }
-  Magnitude magnitude;
+  if (base == 0) base = 10;
   for (; c != EOF && digit_value(c) < base; c = getc_unlocked(file)) {
     magnitude.add(base, digit_value(c));
     digits = true;
   }
   if (c != EOF) ungetc(c, file);
-  if (!digits) return 0;
-  value = magnitude.as_short(negative);
+  return digits ? 1 : 0;
+}
+
+int scan_short(FILE* file, int16_t& value) {
+  bool negative = false;
+  Magnitude magnitude;
+  const int result = scan_integer(file, 0, negative, magnitude);
+  if (result == 1) value = magnitude.as_short(negative);
+  return result;
+}
+
+int scan_hex_unsigned(FILE* file, uint32_t& value) {
+  bool negative = false;
+  Magnitude magnitude;
+  const int result = scan_integer(file, 16, negative, magnitude);
+  if (result != 1) return result;
+  // strtoul: an overflow gives the largest unsigned long, a '-' negates.
+  uint64_t wide = magnitude.overflow ? std::numeric_limits<uint64_t>::max() : magnitude.value;
+  if (negative && !magnitude.overflow) wide = 0 - wide;
+  value = static_cast<uint32_t>(wide);
   return 1;
 }
 

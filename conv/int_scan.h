@@ -1,4 +1,4 @@
-// A hand-written reader of one "%hi" value from a stream, giving the C
+// Hand-written readers of one "%hi" or "%x" value from a stream, giving the C
 // library's results (1, 0 or EOF), values and consumed characters, only faster.
 #pragma once
 #include <cstdint>
@@ -10,6 +10,11 @@
 // low 16 bits of the long it gives (saturated to the long range first).
 // Returns 1, 0 (no number; the offending character stays unread) or EOF.
 int scan_short(FILE* file, int16_t& value);
+
+// As fscanf(file, "%x", &value) into an unsigned int: optional sign, optional
+// 0x prefix, hex digits; the unsigned long the C library makes of them (negated
+// for a '-', saturated on overflow) cut to 32 bits.
+int scan_hex_unsigned(FILE* file, uint32_t& value);
 
 // As sscanf("0x" + token, "%hi", &value) on a token without white space: the
 // longest run of hex digits at the token's start (none gives 0). Always succeeds.
