@@ -3,8 +3,10 @@
 #include "conv/run.h"
 
 #include "formats/dispatch.h"
+#include "formats/user_format.h"
 
 void run_conversion(RunSettings& s, RunState& run) {
+  read_format_descriptions(s, run);
   open_input(s, run);
   read_input_header(s, run);
   skip_and_segment(s, run);
