@@ -4,8 +4,10 @@
 
 #include "conv/base_formats.h"
 #include "conv/stop.h"
+#include "formats/block_writers.h"
 #include "formats/readers.h"
 #include "formats/registry.h"
+#include "formats/user_format.h"
 
 int read_block(const RunSettings& s, RunState& run) {
   switch (s.inmode) {
@@ -28,6 +30,14 @@ void write_block(const RunSettings& s, RunState& run, int count) {
     case MODE_ASCII: write_ascii_block(s, run, count); return;
     case MODE_GRADIENT: write_linear16_block(s, run, count); return;
     case MODE_NONE: return;
+    case MODE_VAX_ILS: write_vax_block(s, run, count); return;
+    case MODE_ALAW: write_alaw_block(s, run, count); return;
+    case MODE_ALAW_HEX: write_alaw_hex_block(s, run, count); return;
+    case MODE_FLOAT_ASCII: write_float_ascii_block(s, run, count); return;
+    case MODE_ASSEMBLER: write_asm_block(s, run, count); return;
+    case MODE_USER: write_user_block(run, count); return;
+    case MODE_MULAW_HEX: write_mulaw_hex_block(s, run, count); return;
+    case MODE_MULTI_CHANNEL: write_multi_channel_block(s, run, count); return;
   }
   stop_with(1, "Unknown output mode!\n");
 }
@@ -42,6 +52,7 @@ void read_input_header(RunSettings& s, RunState& run) {
 void write_output_header(const RunSettings& s, RunState& run) {
   (void)run;
   switch (s.outmode) {
+    case MODE_ASSEMBLER: write_asm_header(s, run); return;
     default: return;
   }
 }

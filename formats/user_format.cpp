@@ -1,0 +1,119 @@
+// The user-defined format: reading and showing a description file, and writing
+// samples as it says: "%g" or "%d" lines, or float, short or long binary words.
+#include "formats/user_format.h"
+
+#include <array>
+#include <bit>
+
+#include "conv/stop.h"
+#include "conv/text_format.h"
+#include "formats/registry.h"
+#include "formats/text_block.h"
+
+// Data type codes of a description.
+enum UserType { TYPE_SHORT = 0, TYPE_LONG = 1, TYPE_INT = 2, TYPE_CHAR = 3, TYPE_FLOAT = 4, TYPE_OTHER = 5 };
+// Sample forms of a description.
+enum UserForm { FORM_BINARY = 0, FORM_ASCII = 1 };
+
+static int type_from_word(const std::string& word) {
+  if (word == "float") return TYPE_FLOAT;
+  if (word == "short") return TYPE_SHORT;
+  if (word == "long") return TYPE_LONG;
+  if (word == "int") return TYPE_INT;
+  if (word == "char") return TYPE_CHAR;
+  return TYPE_OTHER;
+}
+
+void read_format_description(InStream& in, FormatDescription& description) {
+  std::string word, value;
+  while (read_token(in, word)) {
+    printf("%s\n", word.c_str());
+    // A <name> or <data> that is the last word leaves its field as it was.
+    if (word == "<name>") {
+      if (read_token(in, value)) description.name = value;
+    } else if (word == "<data>") {
+      if (read_token(in, value)) description.type = type_from_word(value);
+    } else if (word == "<binary>") {
+      description.mode = FORM_BINARY;
+    } else if (word == "<ascii>") {
+      description.mode = FORM_ASCII;
+    }
+  }
+}
+
+static const char* mode_word(int mode) {
+  switch (mode) {
+    case FORM_ASCII: return "ascii";
+    case FORM_BINARY: return "binary";
+  }
+  return "UNKNOWN";
+}
+
+static const char* type_word(int type) {
+  switch (type) {
+    case TYPE_CHAR: return "char";
+    case TYPE_INT: return "int";
+    case TYPE_SHORT: return "short";
+    case TYPE_LONG: return "long";
+    case TYPE_FLOAT: return "float";
+  }
+  return "UNKNOWN";
+}
+
+void print_format_description(const FormatDescription& description) {
+  printf("name:   %s\n", description.name.c_str());
+  printf("mode:   %s\n", mode_word(description.mode));
+  printf("type:   %s\n", type_word(description.type));
+}
+
+static void load_description(const std::string& fileName, FormatDescription& description) {
+  InStream in{open_or_die(fileName, "r"), fileName};
+  read_format_description(in, description);
+  print_format_description(description);
+  fclose(in.file);
+}
+
+void read_format_descriptions(const RunSettings& s, RunState& run) {
+  if (s.inmode == MODE_USER) load_description(s.inDescFile.value_or(""), run.inDescription);
+  if (s.outmode == MODE_USER) load_description(s.outDescFile.value_or(""), run.outDescription);
+}
+
+static void write_user_text(RunState& run, int count) {
+  TextBlock text{run.output};
+  if (run.outDescription.type == TYPE_FLOAT) {
+    for (int i = 0; i < count; ++i) text_printf(text, "%g\n", static_cast<double>(run.floatBlock[i]));
+  } else {
+    for (int i = 0; i < count; ++i) {
+      char line[16];
+      char* end = format_decimal(line, run.outShorts[i]);
+      *end++ = '\n';
+      text_append(text, std::string_view(line, static_cast<size_t>(end - line)));
+    }
+  }
+  text_flush(text);
+}
+
+// Binary words in the host's little-endian order; -swo does not apply here.
+static_assert(std::endian::native == std::endian::little, "user binary words are written as held");
+static void write_user_binary(RunState& run, int count) {
+  const size_t n = static_cast<size_t>(count);
+  switch (run.outDescription.type) {
+    case TYPE_FLOAT: write_bytes(run.output, run.floatBlock.data(), 4 * n); return;
+    case TYPE_SHORT: write_bytes(run.output, run.outShorts.data(), 2 * n); return;
+    case TYPE_LONG: {
+      std::array<int32_t, BUFSIZE> longs;
+      for (size_t i = 0; i < n; ++i) longs[i] = run.outShorts[i];
+      write_bytes(run.output, longs.data(), 4 * n);
+      return;
+    }
+    case TYPE_INT: stop_with(1, "PLEASE use either short or long!\n");
+  }
+  stop_with(1, "Unknown output type in USER mode!\n");
+}
+
+void write_user_block(RunState& run, int count) {
+  if (run.outDescription.mode == FORM_ASCII)
+    write_user_text(run, count);
+  else
+    write_user_binary(run, count);
+}
