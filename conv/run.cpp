@@ -3,18 +3,13 @@
 #include "conv/run.h"
 
 #include "formats/dispatch.h"
-<<<<<<< HEAD
+#include "formats/user_format.h"
 #include "labels/label_file.h"
 
 void run_conversion(RunSettings& s, RunState& run) {
   if (s.labelFile) read_label_file(s, run);
   if (s.labelOutFile) write_label_output_file(s, run);
-=======
-#include "formats/user_format.h"
-
-void run_conversion(RunSettings& s, RunState& run) {
   read_format_descriptions(s, run);
->>>>>>> writers
   open_input(s, run);
   read_input_header(s, run);
   skip_and_segment(s, run);
