@@ -1,6 +1,7 @@
-// Fast integer-to-text for the text writers, byte-identical to printf's "%d"
-// and "%x" (lower case, no prefix, two's complement pattern for negatives).
+// Fast number-to-text for the text writers, byte-identical to printf's "%d",
+// "%x" (lower case, no prefix, two's complement pattern) and "%g".
 #pragma once
+#include <charconv>
 #include <cstdint>
 
 // Writes the digits of `value` at `p` and returns the end; no terminator.
@@ -30,4 +31,10 @@ inline char* format_hex(char* p, uint32_t value) {
   } while (value != 0);
   while (n > 0) *p++ = digits[--n];
   return p;
+}
+
+// "%g": six significant digits, trailing zeros dropped, exponent form outside
+// 1e-4..1e6. `p` needs room for 16 characters.
+inline char* format_general(char* p, double value) {
+  return std::to_chars(p, p + 16, value, std::chars_format::general, 6).ptr;
 }

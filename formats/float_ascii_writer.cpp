@@ -5,6 +5,6 @@
 
 void write_float_ascii_block(const RunSettings&, RunState& run, int count) {
   TextBlock text{run.output};
-  for (int i = 0; i < count; ++i) text_printf(text, "%g\n", static_cast<double>(run.floatBlock[i]));
+  for (int i = 0; i < count; ++i) text_general_line(text, run.floatBlock[i]);
   text_flush(text);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "conv/stop.h"
+#include "conv/text_format.h"
 
 void text_flush(TextBlock& text) {
   write_bytes(text.out, text.bytes.data(), text.used);
@@ -22,6 +23,13 @@ void text_append(TextBlock& text, std::string_view piece) {
   }
   memcpy(text.bytes.data() + text.used, piece.data(), piece.size());
   text.used += piece.size();
+}
+
+void text_general_line(TextBlock& text, double value) {
+  char line[24];
+  char* end = format_general(line, value);
+  *end++ = '\n';
+  text_append(text, std::string_view(line, static_cast<size_t>(end - line)));
 }
 
 void text_printf(TextBlock& text, const char* format, ...) {

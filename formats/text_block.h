@@ -19,5 +19,7 @@ struct TextBlock {
 void text_append(TextBlock& text, std::string_view piece);
 // Adds printf-formatted text.
 void text_printf(TextBlock& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// Adds one "%g\n" line.
+void text_general_line(TextBlock& text, double value);
 // Writes what the buffer holds.
 void text_flush(TextBlock& text);

@@ -81,7 +81,7 @@ void read_format_descriptions(const RunSettings& s, RunState& run) {
 static void write_user_text(RunState& run, int count) {
   TextBlock text{run.output};
   if (run.outDescription.type == TYPE_FLOAT) {
-    for (int i = 0; i < count; ++i) text_printf(text, "%g\n", static_cast<double>(run.floatBlock[i]));
+    for (int i = 0; i < count; ++i) text_general_line(text, run.floatBlock[i]);
   } else {
     for (int i = 0; i < count; ++i) {
       char line[16];

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -53,6 +54,47 @@ TEST(TextFormatTest, DecimalAndHexMatchPrintf) {
   std::mt19937 random(7);
   for (int k = 0; k < 1000000; ++k) check(static_cast<int32_t>(random()));
   for (int32_t v : {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0, -1}) check(v);
+}
+
+}  // namespace
+
+namespace {
+
+std::string general_of(double value) {
+  char text[32];
+  return std::string(text, format_general(text, value));
+}
+
+TEST(TextFormatTest, GeneralMatchesPrintfForFloats) {
+  auto check = [](float f) {
+    char expected[32];
+    snprintf(expected, sizeof expected, "%g", static_cast<double>(f));
+    ASSERT_EQ(general_of(f), expected) << std::hexfloat << f;
+  };
+  // Every float of a stride through all bit patterns, and the neighbours of the
+  // places where the form or the digit count changes.
+  for (uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 4093) {
+    float f;
+    const auto pattern = static_cast<uint32_t>(bits);
+    memcpy(&f, &pattern, sizeof f);
+    check(f);
+  }
+  for (double edge : {1e-5, 1e-4, 1e-3, 0.1, 1.0, 9.999995, 99999.95, 999999.5, 1e6, 1e7, 1e38, 0.5, 2.5e-5}) {
+    float f = static_cast<float>(edge);
+    for (int k = 0; k < 200; ++k) {
+      check(f);
+      check(-f);
+      f = std::nextafter(f, 0.0f);
+    }
+  }
+  for (int v = -40000; v <= 40000; ++v) check(static_cast<float>(v) / 8.0f);
+  check(0.0f);
+  check(-0.0f);
+  check(std::numeric_limits<float>::infinity());
+  check(-std::numeric_limits<float>::infinity());
+  check(std::numeric_limits<float>::quiet_NaN());
+  check(-std::numeric_limits<float>::quiet_NaN());
+  check(std::numeric_limits<float>::denorm_min());
 }
 
 }  // namespace
