@@ -4,12 +4,21 @@
 
 #include "conv/base_formats.h"
 #include "conv/stop.h"
+#include "formats/htk.h"
+#include "formats/matlab.h"
+#include "formats/nist.h"
 #include "formats/registry.h"
+#include "formats/vax.h"
+#include "formats/wav.h"
 
 int read_block(const RunSettings& s, RunState& run) {
   switch (s.inmode) {
     case MODE_ASCII: return read_ascii_block(s, run);
+    case MODE_VAX_ILS: return read_vax_block(s, run);
     case MODE_GRADIENT: return read_linear16_block(s, run);
+    case MODE_MS_WAV: return read_wav_block(s, run);
+    case MODE_NIST: return read_linear16_block(s, run);
+    case MODE_HTK: return read_linear16_block(s, run);
   }
   stop_with(1, "Unknown input mode %s!\n", FILE_MODE_NAME(s.inmode));
 }
@@ -18,6 +27,7 @@ void write_block(const RunSettings& s, RunState& run, int count) {
   switch (s.outmode) {
     case MODE_ASCII: write_ascii_block(s, run, count); return;
     case MODE_GRADIENT: write_linear16_block(s, run, count); return;
+    case MODE_MS_WAV: write_linear16_block(s, run, count); return;
     case MODE_NONE: return;
   }
   stop_with(1, "Unknown output mode!\n");
@@ -26,6 +36,11 @@ void write_block(const RunSettings& s, RunState& run, int count) {
 void read_input_header(RunSettings& s, RunState& run) {
   (void)run;
   switch (s.inmode) {
+    case MODE_VAX_ILS: read_vax_header(s, run); return;
+    case MODE_MS_WAV: read_wav_header(s, run); return;
+    case MODE_MATLAB: read_matlab_header(s, run); return;
+    case MODE_NIST: read_nist_header(s, run); return;
+    case MODE_HTK: read_htk_header(s, run); return;
     default: return;
   }
 }
@@ -33,6 +48,8 @@ void read_input_header(RunSettings& s, RunState& run) {
 void write_output_header(const RunSettings& s, RunState& run) {
   (void)run;
   switch (s.outmode) {
+    case MODE_VAX_ILS: write_vax_header(s, run); return;
+    case MODE_MS_WAV: write_wav_header(s, run); return;
     default: return;
   }
 }
@@ -40,6 +57,7 @@ void write_output_header(const RunSettings& s, RunState& run) {
 void finish_output_header(const RunSettings& s, RunState& run) {
   (void)run;
   switch (s.outmode) {
+    case MODE_MS_WAV: finish_wav_header(s, run); return;
     default: return;
   }
 }
