@@ -5,20 +5,29 @@
 #include "conv/base_formats.h"
 #include "conv/stop.h"
 #include "formats/block_writers.h"
+#include "formats/htk.h"
+#include "formats/matlab.h"
+#include "formats/nist.h"
 #include "formats/readers.h"
 #include "formats/registry.h"
 #include "formats/user_format.h"
+#include "formats/vax.h"
+#include "formats/wav.h"
 
 int read_block(const RunSettings& s, RunState& run) {
   switch (s.inmode) {
     case MODE_ASCII: return read_ascii_block(s, run);
+    case MODE_VAX_ILS: return read_vax_block(s, run);
     case MODE_GRADIENT: return read_linear16_block(s, run);
     case MODE_ALAW: return read_alaw_block(s, run);
     case MODE_ALAW_HEX: return read_alaw_hex_block(s, run);
     case MODE_FLOAT_ASCII: return read_float_ascii_block(s, run);
     case MODE_PCM: return read_pcm_block(s, run);
+    case MODE_MS_WAV: return read_wav_block(s, run);
     case MODE_MULAW_HEX: return read_mulaw_hex_block(s, run);
+    case MODE_NIST: return read_linear16_block(s, run);
     case MODE_SPDCAR: return read_spdcar_block(s, run);
+    case MODE_HTK: return read_linear16_block(s, run);
     case MODE_MOTOROLA: return read_motorola_block(s, run);
   }
   // matlab data has no reader: its first block ends the run here.
@@ -28,38 +37,42 @@ int read_block(const RunSettings& s, RunState& run) {
 void write_block(const RunSettings& s, RunState& run, int count) {
   switch (s.outmode) {
     case MODE_ASCII: write_ascii_block(s, run, count); return;
-    case MODE_GRADIENT: write_linear16_block(s, run, count); return;
-    case MODE_NONE: return;
     case MODE_VAX_ILS: write_vax_block(s, run, count); return;
+    case MODE_GRADIENT: write_linear16_block(s, run, count); return;
     case MODE_ALAW: write_alaw_block(s, run, count); return;
+    case MODE_NONE: return;
     case MODE_ALAW_HEX: write_alaw_hex_block(s, run, count); return;
     case MODE_FLOAT_ASCII: write_float_ascii_block(s, run, count); return;
     case MODE_ASSEMBLER: write_asm_block(s, run, count); return;
+    case MODE_MS_WAV: write_linear16_block(s, run, count); return;
     case MODE_USER: write_user_block(run, count); return;
     case MODE_MULAW_HEX: write_mulaw_hex_block(s, run, count); return;
     case MODE_MULTI_CHANNEL: write_multi_channel_block(s, run, count); return;
   }
+  // MOTOROLA output has no writer: its first block ends the run here.
   stop_with(1, "Unknown output mode!\n");
 }
 
 void read_input_header(RunSettings& s, RunState& run) {
-  (void)run;
   switch (s.inmode) {
-    default: return;
+    case MODE_VAX_ILS: read_vax_header(s, run); return;
+    case MODE_MS_WAV: read_wav_header(s, run); return;
+    case MODE_MATLAB: read_matlab_header(s, run); return;
+    case MODE_NIST: read_nist_header(s, run); return;
+    case MODE_HTK: read_htk_header(s, run); return;
   }
 }
 
 void write_output_header(const RunSettings& s, RunState& run) {
-  (void)run;
   switch (s.outmode) {
+    case MODE_VAX_ILS: write_vax_header(s, run); return;
     case MODE_ASSEMBLER: write_asm_header(s, run); return;
-    default: return;
+    case MODE_MS_WAV: write_wav_header(s, run); return;
   }
 }
 
 void finish_output_header(const RunSettings& s, RunState& run) {
-  (void)run;
   switch (s.outmode) {
-    default: return;
+    case MODE_MS_WAV: finish_wav_header(s, run); return;
   }
 }

@@ -1,0 +1,22 @@
+// matlab input: the matrix header of a level-4 MAT-file, read and shown. The
+// matrix name and the values after it are not read.
+#include "formats/matlab.h"
+
+#include <array>
+#include <cstdio>
+
+#include "conv/stop.h"
+#include "formats/byte_fields.h"
+
+// Five 32-bit numbers, least significant byte first, never byte-reversed:
+//   0 type   4 mrows   8 ncols   12 imagf   16 namlen
+void read_matlab_header(const RunSettings& s, RunState& run) {
+  std::array<uint8_t, 20> header;
+  if (read_items(run.input, header.data(), 1, header.size()) != header.size())
+    stop_with(1, "header of %s ends early\n", s.inname.c_str());
+  printf("type:   %ld\n", static_cast<long>(read_le32(&header[0])));
+  printf("mrows:  %ld\n", static_cast<long>(read_le32(&header[4])));
+  printf("ncols:  %ld\n", static_cast<long>(read_le32(&header[8])));
+  printf("imagf:  %ld\n", static_cast<long>(read_le32(&header[12])));
+  printf("namlen: %ld\n", static_cast<long>(read_le32(&header[16])));
+}

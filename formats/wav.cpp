@@ -1,0 +1,285 @@
+// MS-wav (RIFF/WAVE): the input header with its chunk walk, the samples of an
+// MS-wav input, and the 44-byte output header with its lengths made final.
+#include "formats/wav.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cstdio>
+#include <utility>
+
+#include "conv/base_formats.h"
+#include "conv/stop.h"
+#include "formats/byte_fields.h"
+#include "formats/codecs.h"
+
+namespace {
+
+using ChunkId = std::array<uint8_t, 4>;
+
+constexpr ChunkId riffId = {'R', 'I', 'F', 'F'};
+constexpr ChunkId dataId = {'d', 'a', 't', 'a'};
+
+// Byte offsets of the two lengths in the 44-byte output header.
+constexpr long riffLengthOffset = 4;
+constexpr long dataLengthOffset = 40;
+
+[[noreturn]] void header_ends_early() { stop_with(1, "ERROR: PC-wav header ends early\n"); }
+
+void read_exactly(InStream& in, uint8_t* bytes, size_t count) {
+  if (read_items(in, bytes, 1, count) != count) header_ends_early();
+}
+
+ChunkId read_id(InStream& in) {
+  ChunkId id;
+  read_exactly(in, id.data(), id.size());
+  return id;
+}
+
+int32_t read_field32(InStream& in) {
+  uint8_t bytes[4];
+  read_exactly(in, bytes, sizeof bytes);
+  return read_le32(bytes);
+}
+
+int16_t read_field16(InStream& in) {
+  uint8_t bytes[2];
+  read_exactly(in, bytes, sizeof bytes);
+  return read_le16(bytes);
+}
+
+// Moves the input on by `offset` bytes from where it stands (back for a format
+// chunk shorter than 16 bytes). Past the end the next read finds nothing.
+void skip_bytes(InStream& in, int64_t offset) {
+  if (offset == 0) return;
+  if (fseek(in.file, static_cast<long>(offset), SEEK_CUR) != 0) stop_on_errno(in.name);
+}
+
+// The id after a skipped chunk. A chunk of odd length is followed by a zero pad
+// byte in files that keep RIFF's even alignment; no id begins with a zero byte,
+// so anything else is already the id's first byte.
+ChunkId read_id_after(InStream& in, uint32_t skippedLength) {
+  if ((skippedLength & 1u) == 0) return read_id(in);
+  ChunkId id;
+  read_exactly(in, id.data(), 1);
+  if (id[0] == 0) return read_id(in);
+  read_exactly(in, id.data() + 1, id.size() - 1);
+  return id;
+}
+
+// "RIFF", its length, the form type, the id and length of the chunk that is
+// taken to be the format chunk. Returns the format chunk's length.
+int32_t read_riff_start(InStream& in, bool swap) {
+  const ChunkId riff = read_id(in);
+  if (verbose) {
+    for (uint8_t c : riff) printf("%c", c);
+    printf("\n");
+  }
+  if (riff != riffId) stop_with(1, "ERROR: not a PC-wav file\n");
+  printf("seems like a PC-wav file\n");
+  int32_t riffLength = read_field32(in);
+  if (swap) riffLength = jswap(riffLength);
+  if (verbose) printf("len = %ld\n", static_cast<long>(riffLength));
+  const ChunkId form = read_id(in);
+  if (verbose) print_chunk_id(form.data());
+  const ChunkId format = read_id(in);
+  if (verbose) print_chunk_id(format.data());
+  int32_t formatLength = read_field32(in);
+  if (swap) formatLength = jswap(formatLength);
+  if (verbose) printf("len = %ld\n", static_cast<long>(formatLength));
+  return formatLength;
+}
+
+// The fields of the format chunk that the run uses or shows.
+struct FormatFields {
+  int32_t bytesPerSec = 0;
+  int16_t bitsPerSample = 0;
+};
+
+// The first 16 bytes of the format chunk; rate and bytesPerSample go to the run.
+FormatFields read_format_fields(RunSettings& s, InStream& in) {
+  int16_t tag = read_field16(in);
+  int16_t channels = read_field16(in);
+  s.rate = read_field32(in);
+  if (s.swapInput) {
+    tag = swap16(tag);
+    channels = swap16(channels);
+    s.rate = jswap(s.rate);
+  }
+  printf(" version          = %d\n", tag);
+  printf(" channel          = %d\n", channels);
+  printf(" rate             = %ld\n", static_cast<long>(s.rate));
+  FormatFields fields;
+  fields.bytesPerSec = read_field32(in);
+  s.bytesPerSample = read_field16(in);
+  fields.bitsPerSample = read_field16(in);
+  if (verbose) printf("read_len = %ld\n", 16L);
+  return fields;
+}
+
+// Skips chunk after chunk until the stream stands at the contents of "data".
+void walk_to_data(InStream& in, bool swap, ChunkId id, int32_t length) {
+  while (id != dataId) {
+    const auto skipped = static_cast<uint32_t>(length);
+    skip_bytes(in, skipped);
+    id = read_id_after(in, skipped);
+    print_chunk_id(id.data());
+    length = read_field32(in);
+    if (swap) length = jswap(length);
+  }
+}
+
+// One length field of the written header, in the header's byte order.
+void rewrite_length(OutStream& out, long offset, uint32_t value, bool swap) {
+  uint8_t bytes[4];
+  if (swap)
+    write_be32(bytes, static_cast<int32_t>(value));
+  else
+    write_le32(bytes, static_cast<int32_t>(value));
+  if (fseek(out.file, offset, SEEK_SET) != 0) stop_on_errno(out.name);
+  write_bytes(out, bytes, sizeof bytes);
+}
+
+bool is_regular_file(FILE* file) {
+  struct stat status;
+  return fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// 8-bit samples arrive as their unsigned values 0 to 255; -sw exchanges
+// neighbouring bytes.
+int read_wav_bytes(const RunSettings& s, RunState& run) {
+  const int count = static_cast<int>(read_items(run.input, run.inBytes.data(), 1, BUFSIZE));
+  if (s.swapInput)
+    for (int i = 0; i + 1 < count; i += 2) std::swap(run.inBytes[i], run.inBytes[i + 1]);
+  for (int i = 0; i < count; ++i) run.inShorts[i] = run.inBytes[i];
+  return count;
+}
+
+}  // namespace
+
+void print_chunk_id(const uint8_t* id) {
+  printf("chunk: <");
+  for (int i = 0; i < 4; ++i) printf("%c", id[i]);
+  printf(">\n");
+}
+
+// The input header as it is read (numbers least significant byte first, each
+// one byte-reversed with -sw):
+//
+//  offset  field                      use
+//   0      "RIFF"                     compared; anything else is refused
+//   4      32-bit RIFF length         shown with -v
+//   8      form type ("WAVE")         shown with -v, not checked
+//  12      chunk id ("fmt ")          shown with -v; taken as the format chunk
+//  16      32-bit format length       the chunk's bytes after the first 16 are skipped
+//  20      16-bit format tag          shown as version; any tag is accepted
+//  22      16-bit channel count       shown only
+//  24      32-bit sampling rate       -> rate
+//  28      32-bit bytes per second    shown only
+//  32      16-bit block align         -> bytesPerSample (one sample of one channel)
+//  34      16-bit bits per sample     shown with -v
+//  20 + format length: chunks (4-byte id, 32-bit length, contents, a zero pad
+//  byte after odd contents) up to "data", whose contents are the samples.
+void read_wav_header(RunSettings& s, RunState& run) {
+  InStream& in = run.input;
+  const bool swap = s.swapInput;
+  const int32_t formatLength = read_riff_start(in, swap);
+  FormatFields fields = read_format_fields(s, in);
+  skip_bytes(in, static_cast<int64_t>(static_cast<uint32_t>(formatLength)) - 16);
+  const ChunkId id = read_id(in);
+  int32_t length = read_field32(in);
+  if (swap) {
+    fields.bytesPerSec = jswap(fields.bytesPerSec);
+    s.bytesPerSample = swap16(s.bytesPerSample);
+    fields.bitsPerSample = swap16(fields.bitsPerSample);
+    length = jswap(length);
+  }
+  printf(" bytes_per_sec    = %ld\n", static_cast<long>(fields.bytesPerSec));
+  printf(" bytes_per_sample = %d\n", s.bytesPerSample);
+  if (verbose) printf(" nbit = %d\n", fields.bitsPerSample);
+  print_chunk_id(id.data());
+  if (verbose) printf(" len = %ld\n", static_cast<long>(length));
+  walk_to_data(in, swap, id, length);
+}
+
+// The 44-byte output header (numbers least significant byte first, most
+// significant first with -swo):
+//
+//  offset  field                      value
+//   0      "RIFF"
+//   4      32-bit RIFF length         data length + 36
+//   8      "WAVE" "fmt "
+//  16      32-bit format length       16
+//  20      16-bit format tag          1 (PCM)
+//  22      16-bit channel count       channels
+//  24      32-bit sampling rate       rate
+//  28      32-bit bytes per second    rate * 2
+//  32      16-bit block align         2
+//  34      16-bit bits per sample     16
+//  36      "data"
+//  40      32-bit data length         length * 2
+//
+// The samples written are always 16-bit, so block align and bits are fixed and
+// neither they nor the bytes per second take the channel count into account.
+void write_wav_header(const RunSettings& s, RunState& run) {
+  const uint32_t dataBytes = static_cast<uint32_t>(s.length) * 2u;
+  int32_t dataLength = static_cast<int32_t>(dataBytes);
+  int32_t formatLength = 16;
+  int32_t riffLength = static_cast<int32_t>(dataBytes + 16u + 20u);
+  int16_t tag = 1;
+  int16_t channels = static_cast<int16_t>(static_cast<uint16_t>(s.channels));
+  int32_t rate = s.rate;
+  int32_t bytesPerSec = static_cast<int32_t>(static_cast<uint32_t>(s.rate) * 2u);
+  int16_t blockAlign = 2;
+  int16_t bitsPerSample = 16;
+  printf(" version = %d\n channel = %d\n rate = %ld\n", tag, s.channels, static_cast<long>(rate));
+  if (verbose) {
+    printf("len = %ld\n", static_cast<long>(dataLength));
+    printf(" bytes_per_sec = %ld\n", static_cast<long>(bytesPerSec));
+    printf(" bytes_per_sample = %d\n", blockAlign);
+    printf(" nbit = %d\n", bitsPerSample);
+  }
+  if (s.swapOutput) {
+    dataLength = jswap(dataLength);
+    formatLength = jswap(formatLength);
+    riffLength = jswap(riffLength);
+    tag = swap16(tag);
+    channels = swap16(channels);
+    rate = jswap(rate);
+    bytesPerSec = jswap(bytesPerSec);
+    blockAlign = swap16(blockAlign);
+    bitsPerSample = swap16(bitsPerSample);
+  }
+  std::array<uint8_t, 44> header{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+  write_le32(&header[4], riffLength);
+  write_le32(&header[16], formatLength);
+  write_le16(&header[20], tag);
+  write_le16(&header[22], channels);
+  write_le32(&header[24], rate);
+  write_le32(&header[28], bytesPerSec);
+  write_le16(&header[32], blockAlign);
+  write_le16(&header[34], bitsPerSample);
+  header[36] = 'd', header[37] = 'a', header[38] = 't', header[39] = 'a';
+  write_le32(&header[40], dataLength);
+  write_bytes(run.output, header.data(), header.size());
+  run.wavHeaderWritten = true;
+}
+
+// The header was written before the samples from the length known then; at the
+// end the two lengths are set from the samples actually written, 2 bytes each.
+void finish_wav_header(const RunSettings& s, RunState& run) {
+  if (!run.wavHeaderWritten || run.output.file == nullptr || !is_regular_file(run.output.file)) return;
+  const uint32_t dataBytes = static_cast<uint32_t>(run.nsample) * 2u;
+  rewrite_length(run.output, riffLengthOffset, dataBytes + 36u, s.swapOutput);
+  rewrite_length(run.output, dataLengthOffset, dataBytes, s.swapOutput);
+  if (fseek(run.output.file, 0, SEEK_END) != 0) stop_on_errno(run.output.name);
+}
+
+int read_wav_block(const RunSettings& s, RunState& run) {
+  switch (s.bytesPerSample) {
+    case 1: return read_wav_bytes(s, run);
+    case 2: return read_linear16_block(s, run);
+    case 4: return static_cast<int>(read_items(run.input, run.inLongs.data(), 4, BUFSIZE));
+  }
+  stop_with(1, "can't handle %d bytes_per_sample\n", s.bytesPerSample);
+}

@@ -1,0 +1,20 @@
+// MS-wav (RIFF/WAVE, file mode 11): the input header and its chunk walk, the
+// input's samples, and the 44-byte header in front of an MS-wav output.
+#pragma once
+#include <cstdint>
+
+#include "conv/run_state.h"
+#include "conv/settings.h"
+
+// Reads the RIFF header up to the contents of the "data" chunk; sets rate and
+// bytesPerSample.
+void read_wav_header(RunSettings& s, RunState& run);
+// Writes the 44-byte header from rate, length and channels as they stand.
+void write_wav_header(const RunSettings& s, RunState& run);
+// Makes the written header's two lengths agree with the samples written, when
+// the output is a regular file. Prints nothing.
+void finish_wav_header(const RunSettings& s, RunState& run);
+// Prints "chunk: <" the four bytes ">".
+void print_chunk_id(const uint8_t* id);
+// One block of samples of 1, 2 or 4 bytes each, by bytesPerSample.
+int read_wav_block(const RunSettings& s, RunState& run);
