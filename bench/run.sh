@@ -53,7 +53,9 @@ bench() {  # label, sndconv command, sox command (or empty)
   else
     m2="-"; ratio="-"
   fi
-  rss=$( { /usr/bin/time -f %M sh -c "$ours" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+  # shellcheck disable=SC2086 # the command is a list of words
+  /usr/bin/time -f %M -o rss.txt $ours >/dev/null 2>&1
+  rss=$(tail -1 rss.txt)
   rows+=("$(python3 -c "print(f'{\"$label\":<26} {$m1:9.3f} {\"$m2\"[:9]:>9} {\"$ratio\":>7} {$samples/$m1/1e6:9.1f} {$rss/1024:7.1f}')")")
 }
 

@@ -16,15 +16,36 @@ static bool read_ascii_value(const RunSettings& s, RunState& run, int16_t& value
     value = hex_token_value(token);
   } else {
     stored = scan_short(run.input.file, value);
-    check_read(run.input);
+    if (stored != 1) check_read(run.input);
     if (stored == EOF) return false;
   }
-  if (stored < 1) stop_with(1, "unrecognizable input in file %s at value %d\n", s.inname.c_str(), run.valueCounter);
+  if (stored < 1) stop_unrecognizable(s, run);
   ++run.valueCounter;
   return true;
 }
 
+[[noreturn]] static void stop_unrecognizable(const RunSettings& s, const RunState& run) {
+  stop_with(1, "unrecognizable input in file %s at value %d\n", s.inname.c_str(), run.valueCounter);
+}
+
+// The common case: one decimal value a sample, nothing to extend.
+static int read_plain_ascii_block(const RunSettings& s, RunState& run) {
+  int count = 0;
+  while (count < BUFSIZE) {
+    const int stored = scan_short(run.input.file, run.inShorts[count]);
+    if (stored != 1) {
+      check_read(run.input);
+      if (stored == EOF) break;
+      stop_unrecognizable(s, run);
+    }
+    ++run.valueCounter;
+    ++count;
+  }
+  return count;
+}
+
 int read_ascii_block(const RunSettings& s, RunState& run) {
+  if (!s.hexInput && s.valuesPerSample == 1 && !s.signExtend12) return read_plain_ascii_block(s, run);
   int count = 0;
   while (count < BUFSIZE) {
     int16_t& entry = run.inShorts[count];

@@ -7,10 +7,12 @@
 
 namespace {
 
+// White space of the C locale, as the scan skips it.
+inline bool is_space(int c) { return c == ' ' || static_cast<unsigned>(c - '\t') <= '\r' - '\t'; }
+
 int digit_value(int c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (static_cast<unsigned>(c - '0') <= 9) return c - '0';
+  if (static_cast<unsigned>((c | 0x20) - 'a') <= 5) return (c | 0x20) - 'a' + 10;
   return 99;
 }
 
@@ -20,6 +22,10 @@ struct Magnitude {
   bool overflow = false;
 
   void add(int base, int digit) {
+    if (value <= (std::numeric_limits<uint64_t>::max() >> 5)) {  // no overflow possible
+      value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
+      return;
+    }
     if (overflow) return;
     const uint64_t limit = (std::numeric_limits<uint64_t>::max() - static_cast<uint64_t>(digit)) / base;
     if (value > limit) overflow = true;
@@ -43,7 +49,7 @@ struct Magnitude {
 static int scan_integer(FILE* file, int base, bool& negative, Magnitude& magnitude) {
   int c;
   do c = getc_unlocked(file);
-  while (c != EOF && isspace(c));
+  while (is_space(c));
   if (c == EOF) return EOF;
 
   negative = c == '-';
@@ -60,11 +66,20 @@ static int scan_integer(FILE* file, int base, bool& negative, Magnitude& magnitu
     }
   }
   if (base == 0) base = 10;
-  for (; c != EOF && digit_value(c) < base; c = getc_unlocked(file)) {
-    magnitude.add(base, digit_value(c));
-    digits = true;
+  if (base == 10) {
+    for (; static_cast<unsigned>(c - '0') <= 9; c = getc_unlocked(file)) {
+      magnitude.add(10, c - '0');
+      digits = true;
+    }
+  } else {
+    for (; c != EOF && digit_value(c) < base; c = getc_unlocked(file)) {
+      magnitude.add(base, digit_value(c));
+      digits = true;
+    }
   }
-  if (c != EOF) ungetc(c, file);
+  // The character after the number stays for the next read; white space after
+  // it is dropped at once, since every read begins by skipping it.
+  if (c != EOF && !(digits && is_space(c))) ungetc(c, file);
   return digits ? 1 : 0;
 }
 

@@ -8,7 +8,9 @@
 // As fscanf(file, "%hi", &value): skips white space, takes an optional sign and
 // a decimal, octal (leading 0) or hexadecimal (leading 0x) number, and stores the
 // low 16 bits of the long it gives (saturated to the long range first).
-// Returns 1, 0 (no number; the offending character stays unread) or EOF.
+// Returns 1, 0 (no number; the offending character stays unread) or EOF. A white
+// space character right after the number is consumed; fscanf leaves it, but
+// every later read skips it first, so no later result differs.
 int scan_short(FILE* file, int16_t& value);
 
 // As fscanf(file, "%x", &value) into an unsigned int: optional sign, optional

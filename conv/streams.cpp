@@ -18,7 +18,7 @@ size_t read_items(InStream& in, void* items, size_t size, size_t count) {
 }
 
 void check_read(InStream& in) {
-  if (ferror(in.file)) stop_on_errno(in.name);
+  if (ferror_unlocked(in.file)) stop_on_errno(in.name);
 }
 
 bool read_token(InStream& in, std::string& token) {
@@ -31,7 +31,7 @@ bool read_token(InStream& in, std::string& token) {
     c = getc_unlocked(in.file);
   }
   if (c != EOF) ungetc(c, in.file);
-  check_read(in);
+  else check_read(in);
   return !token.empty();
 }
 
