@@ -7,6 +7,11 @@
 #include "conv/stop.h"
 #include "conv/text_format.h"
 
+// A token that is no number ends the run, naming the values accepted before it.
+[[noreturn]] static void stop_bad_value(const RunSettings& s, const RunState& run) {
+  stop_with(1, "unrecognizable input in file %s at value %d\n", s.inname.c_str(), run.valueCounter);
+}
+
 // One value into `value`; returns false at the end of the input.
 static bool read_ascii_value(const RunSettings& s, RunState& run, int16_t& value) {
   int stored = 1;
@@ -19,13 +24,9 @@ static bool read_ascii_value(const RunSettings& s, RunState& run, int16_t& value
     if (stored != 1) check_read(run.input);
     if (stored == EOF) return false;
   }
-  if (stored < 1) stop_unrecognizable(s, run);
+  if (stored < 1) stop_bad_value(s, run);
   ++run.valueCounter;
   return true;
-}
-
-[[noreturn]] static void stop_unrecognizable(const RunSettings& s, const RunState& run) {
-  stop_with(1, "unrecognizable input in file %s at value %d\n", s.inname.c_str(), run.valueCounter);
 }
 
 // The common case: one decimal value a sample, nothing to extend.
@@ -36,7 +37,7 @@ static int read_plain_ascii_block(const RunSettings& s, RunState& run) {
     if (stored != 1) {
       check_read(run.input);
       if (stored == EOF) break;
-      stop_unrecognizable(s, run);
+      stop_bad_value(s, run);
     }
     ++run.valueCounter;
     ++count;
