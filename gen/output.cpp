@@ -19,7 +19,9 @@ std::string sample_line(float value, bool floatOutput) {
   char text[64];  // the widest float (39 digits) with sign, six decimals and line end
   int length = 0;
   if (floatOutput) {
-    length = snprintf(text, sizeof text, "%.6f\n", double(value));
+    char* end = std::to_chars(text, text + sizeof text - 1, double(value), std::chars_format::fixed, 6).ptr;
+    *end++ = '\n';
+    length = int(end - text);
   } else {
     char* end = std::to_chars(text, text + sizeof text, sample_to_int(value)).ptr;
     *end++ = '\n';
