@@ -1,6 +1,8 @@
 // ASCII sample text: one integer per whitespace-separated token on input
 // (decimal, octal or 0x-hex as "%hi" reads them, or bare hex with -xi), one per line out.
+#include <array>
 #include <cstdio>
+#include <cstring>
 
 #include "conv/base_formats.h"
 #include "conv/int_scan.h"
@@ -58,13 +60,38 @@ int read_ascii_block(const RunSettings& s, RunState& run) {
   return count;
 }
 
+// The "%d\n" line of every 16-bit value, made once: up to seven characters in
+// the low bytes of an 8-byte word, the length in the top byte.
+static const std::array<uint64_t, 65536>& decimal_lines() {
+  static const std::array<uint64_t, 65536> lines = [] {
+    std::array<uint64_t, 65536> table{};
+    for (int v = -32768; v <= 32767; ++v) {
+      char text[8] = {};
+      char* end = format_decimal(text, v);
+      *end++ = '\n';
+      text[7] = static_cast<char>(end - text);
+      memcpy(&table[static_cast<uint16_t>(v)], text, sizeof text);
+    }
+    return table;
+  }();
+  return lines;
+}
+
 void write_ascii_block(const RunSettings& s, RunState& run, int count) {
   char text[BUFSIZE * 12];
   char* p = text;
-  for (int i = 0; i < count; ++i) {
-    const int32_t value = run.outShorts[i];
-    p = s.hexOutput ? format_hex(p, static_cast<uint32_t>(value)) : format_decimal(p, value);
-    *p++ = '\n';
+  if (s.hexOutput) {
+    for (int i = 0; i < count; ++i) {
+      p = format_hex(p, static_cast<uint32_t>(static_cast<int32_t>(run.outShorts[i])));
+      *p++ = '\n';
+    }
+  } else {
+    const auto& lines = decimal_lines();
+    for (int i = 0; i < count; ++i) {
+      const uint64_t line = lines[static_cast<uint16_t>(run.outShorts[i])];
+      memcpy(p, &line, sizeof line);  // the text has room for 8 bytes past any line
+      p += line >> 56;
+    }
   }
   write_bytes(run.output, text, static_cast<size_t>(p - text));
 }

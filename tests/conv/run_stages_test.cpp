@@ -130,6 +130,27 @@ TEST_F(RunStagesTest, HexTextRoundTrips) {
   EXPECT_EQ(dir.read("back.asc"), "18\n0\n26\n");
 }
 
+TEST_F(RunStagesTest, EveryShortValueWritesAsPrintfDoes) {
+  std::vector<int16_t> all;
+  std::string decimal, hex;
+  for (int v = -32768; v <= 32767; ++v) {
+    all.push_back(static_cast<int16_t>(v));
+    char line[16];
+    snprintf(line, sizeof line, "%d\n", v);
+    decimal += line;
+    snprintf(line, sizeof line, "%x\n", static_cast<unsigned>(v));
+    hex += line;
+  }
+  dir.write("all.voc", le16_bytes(all));
+  convert({"-ns", "all.voc", "all.asc"});
+  EXPECT_EQ(dir.read("all.asc"), decimal);
+  convert({"-ns", "-xo", "all.voc", "all.asc"});
+  EXPECT_EQ(dir.read("all.asc"), hex);
+  // And both read back to the same samples.
+  convert({"-ns", "-xi", "all.asc", "back.voc"});
+  EXPECT_EQ(dir.read("back.voc"), dir.read("all.voc"));
+}
+
 TEST_F(RunStagesTest, TwelveBitAndGroupedValues) {
   dir.write("in.asc", "4095 2048 2047 -5 4096\n");
   convert({"-C", "in.asc", "out.asc"});
