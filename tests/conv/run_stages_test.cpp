@@ -1,6 +1,7 @@
 // The conversion run through the program: opening by mode, skip and segment,
 // decimation, the limit, the sample transform, output names and the refusals.
 #include "tests/conv/sndconv_fixture.h"
+#include "tests/formats/riff_bytes.h"
 
 namespace {
 
@@ -49,6 +50,11 @@ TEST_F(RunStagesTest, SkipWorksOnlyWhereTheInputCanSeek) {
             std::string::npos)
       << pipe.out;
   EXPECT_EQ(pipe.code, 1);
+  dir.write("in.wav", pcm16_wav(8000, le16_bytes({1, 2, 3})));
+  ProgramResult wav = sndconv({"-at", "0.001", "in.wav", "-"});
+  EXPECT_NE(wav.out.find("skip_size = 8\nsorry! skipping in input mode MS-wav not implemented\n"), std::string::npos);
+  EXPECT_EQ(wav.code, 1);
+  EXPECT_EQ(sndconv({"-et", "0.00025", "in.wav", "-"}).code, 0);
   // A start time below half a sample gives no skip; -et alone works everywhere.
   EXPECT_EQ(sndconv({"-at", "0.00001", "-et", "0.00025", "in.asc", "-"}).code, 0);
   dir.write("in.voc", le16_bytes({1, 2}));
