@@ -1,0 +1,153 @@
+// The manual pages: they render without a groff warning, name every option the
+// programs accept and every file mode, their examples run, and cmake --install puts
+// both programs and both pages under a prefix.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <regex>
+#include <set>
+
+#include "tests/docs/docs_support.h"
+
+namespace {
+
+// Option words from a help text: the first word of each option line (before the
+// known-extensions list), and the waveform words of tonemaker's "type :" line.
+std::set<std::string> help_options(const std::string& help) {
+  std::set<std::string> words;
+  const std::string listed = help.substr(0, help.find("known extensions:"));
+  const std::regex optionLine(R"(\n +(-[A-Za-z?][A-Za-z0-9_]*):?[ \n])");
+  for (std::sregex_iterator it(listed.begin(), listed.end(), optionLine), end; it != end; ++it)
+    if ((*it)[1] != "-type") words.insert((*it)[1]);
+  const std::regex typeLine(R"(\n +type : +([a-z, ]+)\n)");
+  std::smatch types;
+  if (std::regex_search(listed, types, typeLine)) {
+    const std::string list = types[1];
+    const std::regex word("[a-z]+");
+    for (std::sregex_iterator it(list.begin(), list.end(), word), end; it != end; ++it)
+      words.insert(std::string(1, '-').append(it->str()));
+  }
+  return words;
+}
+
+// Every quoted option word in a source file: the option tables and the words
+// tested outside them ("-V", "-h", "-?").
+std::set<std::string> source_options(const std::string& relative) {
+  const std::string code = source_text(relative);
+  std::set<std::string> words;
+  const std::regex quoted(R"re("(-[A-Za-z?][A-Za-z0-9_]*)")re");
+  for (std::sregex_iterator it(code.begin(), code.end(), quoted), end; it != end; ++it)
+    words.insert((*it)[1]);
+  return words;
+}
+
+// True when the roff text holds the word with its dashes escaped and not as the
+// start of a longer word ("\-s" is not found in "\-sw").
+bool names_word(const std::string& roff, const std::string& word) {
+  std::string escaped;
+  for (char c : word) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+  for (size_t at = roff.find(escaped); at != std::string::npos; at = roff.find(escaped, at + 1)) {
+    const size_t after = at + escaped.size();
+    if (after == roff.size() || !(isalnum(static_cast<unsigned char>(roff[after])) || roff[after] == '_'))
+      return true;
+  }
+  return false;
+}
+
+void expect_options_documented(const std::string& program, const std::string& source, size_t atLeast) {
+  const ProgramResult help = run_program(program, {"-h"}, ".");
+  std::set<std::string> options = help_options(help.out);
+  const std::set<std::string> fromCode = source_options(source);
+  options.insert(fromCode.begin(), fromCode.end());
+  EXPECT_GE(options.size(), atLeast) << "option words were not found in the help or the code";
+  const std::string name = std::filesystem::path(program).filename().string();
+  const std::string section = roff_section(source_text("man/" + name + ".1"), "OPTIONS");
+  ASSERT_FALSE(section.empty()) << name << ".1 has no OPTIONS section";
+  for (const auto& option : options)
+    EXPECT_TRUE(names_word(section, option)) << name << ".1 lacks " << option;
+}
+
+}  // namespace
+
+TEST(ManualPages, RenderWithoutAnyGroffWarning) {
+  ASSERT_TRUE(file_exists("/usr/bin/groff")) << "groff is needed to check the manual pages";
+  for (const char* page : {"man/sndconv.1", "man/tonemaker.1"}) {
+    const ProgramResult r = run_program("/usr/bin/groff", {"-man", "-ww", "-z", page}, SOURCE_DIR);
+    EXPECT_EQ(r.code, 0) << page;
+    EXPECT_EQ(r.err, "") << page;
+  }
+}
+
+TEST(ManualPages, NameEveryOptionTheProgramsAccept) {
+  // Hidden options without a help line must be found through the code.
+  EXPECT_TRUE(source_options("conv/command_line.cpp").count("-br"));
+  EXPECT_TRUE(source_options("conv/command_line.cpp").count("-V"));
+  EXPECT_TRUE(help_options(run_program(TONEMAKER_BIN, {"-h"}, ".").out).count("-imp"));
+  expect_options_documented(SNDCONV_BIN, "conv/command_line.cpp", 44);
+  expect_options_documented(TONEMAKER_BIN, "gen/command_line.cpp", 15);
+}
+
+TEST(ManualPages, NameEveryFileModeAndItsNamePieces) {
+  const std::string registry = source_text("formats/registry.cpp");
+  std::set<std::string> names;
+  const std::regex piece(R"re((contains\(name, |name == |return )"([^"]+)")re");
+  for (std::sregex_iterator it(registry.begin(), registry.end(), piece), end; it != end; ++it)
+    names.insert((*it)[2]);
+  EXPECT_GE(names.size(), 40u) << "mode names and pieces were not found in the registry";
+  const std::string section = roff_section(source_text("man/sndconv.1"), "\"FILE MODES\"");
+  ASSERT_FALSE(section.empty());
+  for (const auto& name : names) {
+    if (name.find("sorry!") != std::string::npos) continue;  // the registry's stop messages
+    EXPECT_TRUE(names_word(section, name)) << "FILE MODES lacks " << name;
+  }
+}
+
+TEST(ManualPages, ExamplesRunAsWritten) {
+  TempDir dir;
+  const std::string script = roff_examples(source_text("man/sndconv.1"));
+  ASSERT_NE(script.find("xargs -0 -P \"$(nproc)\" -I{} sndconv -ns {} .voc"), std::string::npos) << script;
+  const ProgramResult r = run_shell(script, dir.path());
+  ASSERT_EQ(r.code, 0) << script << r.out << r.err;
+  const std::string tone = dir.read("tone.voc");
+  EXPECT_EQ(tone.size(), 16000u);
+  EXPECT_TRUE(same_bytes(dir.read("back.wav").substr(44), tone));
+  EXPECT_EQ(dir.read("tone.len"), "8000\n");
+  EXPECT_TRUE(same_bytes(dir.read("cut.voc"), tone.substr(4000, 8000)));
+  EXPECT_TRUE(same_bytes(dir.read("vowel.voc"), tone.substr(4000, 8000)));
+  EXPECT_EQ(dir.read("tone.ala").size(), 8000u);
+  EXPECT_TRUE(same_bytes(dir.read("stereo_c0.voc"), tone));
+  EXPECT_TRUE(same_bytes(dir.read("stereo_c1.voc"), tone));
+  EXPECT_TRUE(same_bytes(dir.read("corpus/a/tone.voc"), tone));
+  EXPECT_TRUE(same_bytes(dir.read("corpus/b/back.voc"), tone));
+  EXPECT_TRUE(has_line(r.out, "2048")) << "the largest sample of the 440 Hz tone";
+
+  TempDir toneDir;
+  const ProgramResult t = run_shell(roff_examples(source_text("man/tonemaker.1")), toneDir.path());
+  ASSERT_EQ(t.code, 0) << t.out << t.err;
+  EXPECT_EQ(toneDir.read("sweep.wav").size(), 44u + 2 * 32000);
+  EXPECT_TRUE(has_line(t.out, "     56.98dB")) << t.out;
+  const std::vector<int16_t> clicks = le16_samples(toneDir.read("clicks.voc"));
+  ASSERT_EQ(clicks.size(), 8000u);
+  // The sawtooth of 10 Hz at 8000 Hz starts at -1 and first passes 1 at sample 801.
+  for (size_t i = 0; i < clicks.size(); ++i) EXPECT_EQ(clicks[i], i % 800 == 1 && i > 1 ? 10000 : 0) << i;
+}
+
+TEST(Install, PutsBothProgramsAndBothPagesUnderThePrefix) {
+  TempDir prefix;
+  const ProgramResult r =
+      run_program(CMAKE_BIN, {"--install", BUILD_DIR, "--prefix", prefix.path()}, prefix.path());
+  ASSERT_EQ(r.code, 0) << r.out << r.err;
+  for (const char* program : {"bin/sndconv", "bin/tonemaker"}) {
+    struct stat info {};
+    ASSERT_EQ(stat(prefix.file(program).c_str(), &info), 0) << program;
+    EXPECT_TRUE(info.st_mode & S_IXUSR) << program;
+  }
+  for (const char* page : {"sndconv.1", "tonemaker.1"})
+    EXPECT_TRUE(same_bytes(prefix.read(std::string("share/man/man1/") + page),
+                           source_text(std::string("man/") + page)))
+        << page;
+  const ProgramResult banner = run_program(prefix.file("bin/sndconv"), {"-V"}, prefix.path());
+  EXPECT_EQ(banner.out, "Tamsel Audio Conversion Tool,  Version 2.37\n");
+  const ProgramResult help = run_program(prefix.file("bin/tonemaker"), {"-h"}, prefix.path());
+  EXPECT_EQ(help.code, 0);
+}

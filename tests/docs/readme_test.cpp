@@ -1,0 +1,164 @@
+// The README's worked examples, run exactly as written, with the files they write and
+// the report lines they show; the shipped examples/ folder and the script that makes it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "tests/docs/docs_support.h"
+
+namespace {
+
+std::string readme() { return source_text("README.md"); }
+
+// The 44-byte header that sndconv writes, then `data`.
+void expect_wav_of(const std::string& wav, const std::string& data, const std::string& name) {
+  ASSERT_EQ(wav.size(), 44 + data.size()) << name;
+  EXPECT_EQ(wav.substr(0, 4), "RIFF") << name;
+  EXPECT_EQ(wav.substr(36, 4), "data") << name;
+  uint32_t dataLength = 0;
+  memcpy(&dataLength, wav.data() + 40, 4);
+  EXPECT_EQ(dataLength, data.size()) << name;
+  EXPECT_TRUE(same_bytes(wav.substr(44), data)) << name;
+}
+
+std::vector<std::string> corpus_files(const std::string& root, const std::string& extension) {
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+    if (entry.path().extension() == extension) files.push_back(entry.path().string());
+  return files;
+}
+
+}  // namespace
+
+TEST(Readme, KeepsItsBuildAndTestCommands) {
+  EXPECT_NE(readme().find("```sh\ncmake -S . -B build && cmake --build build -j2 && ctest --test-dir build "
+                          "-j2 --output-on-failure\n```"),
+            std::string::npos);
+}
+
+TEST(Readme, WorkedExamplesRunAsWrittenAndWriteWhatTheySay) {
+  std::string script;
+  for (const auto& block : fenced_blocks(readme(), "sh example")) script += block;
+  ASSERT_NE(
+      script.find("find corpus -name '*.wav' -print0 | xargs -0 -P \"$(nproc)\" -I{} sndconv -ns {} .voc"),
+      std::string::npos);
+  TempDir dir;
+  const ProgramResult r = run_shell(script, dir.path());
+  ASSERT_EQ(r.code, 0) << r.out << r.err;
+
+  for (const auto& block : fenced_blocks(readme(), "text output"))
+    for (const auto& line : text_lines(block)) EXPECT_TRUE(has_line(r.out, line)) << line;
+
+  // Tone, WAV and headerless 16-bit, and back by -le and by -LF/-LI.
+  const std::vector<int16_t> tone = text_samples(dir.read("tone.asc"));
+  ASSERT_EQ(tone.size(), 8000u);
+  const std::string voc = dir.read("tone.voc");
+  EXPECT_TRUE(same_bytes(voc, le16_bytes(tone)));
+  expect_wav_of(dir.read("tone.wav"), voc, "tone.wav");
+  EXPECT_TRUE(same_bytes(dir.read("back.wav"), dir.read("tone.wav")));
+  EXPECT_EQ(dir.read("tone.len"), "8000\n");
+  EXPECT_TRUE(same_bytes(dir.read("back2.wav"), dir.read("tone.wav")));
+
+  // The segment from 0.25 s to 0.75 s, by times and by both label files.
+  const std::string cut = voc.substr(2 * 2000, 2 * 4000);
+  EXPECT_TRUE(same_bytes(dir.read("cut.voc"), cut));
+  EXPECT_TRUE(same_bytes(dir.read("vowel.voc"), cut));
+  EXPECT_TRUE(same_bytes(dir.read("vowel-sam.voc"), cut));
+
+  // A-law: one byte a sample, no value out of range, back within A-law's precision
+  // (a step of at most 1/16 of the magnitude, times the scale of 8, plus truncation).
+  EXPECT_EQ(r.out.find("Achtung"), std::string::npos);
+  const std::vector<int16_t> loud = le16_samples(dir.read("loud.voc"));
+  const std::vector<int16_t> back = le16_samples(dir.read("loud-back.voc"));
+  EXPECT_EQ(dir.read("loud.ala").size(), 8000u);
+  ASSERT_EQ(loud.size(), 8000u);
+  ASSERT_EQ(back.size(), 8000u);
+  for (size_t i = 0; i < loud.size(); ++i)
+    EXPECT_LE(std::abs(back[i] - loud[i]), 16 + std::abs(loud[i]) / 32) << i;
+
+  // Interleaving and the split into one file per channel.
+  const std::vector<int16_t> left = text_samples(dir.read("left.asc"));
+  const std::vector<int16_t> right = text_samples(dir.read("right.asc"));
+  std::vector<int16_t> both;
+  for (size_t i = 0; i < left.size(); ++i) both.insert(both.end(), {left[i], right[i]});
+  EXPECT_TRUE(same_bytes(dir.read("stereo.voc"), le16_bytes(both)));
+  EXPECT_TRUE(same_bytes(dir.read("stereo_c0.voc"), le16_bytes(left)));
+  EXPECT_TRUE(same_bytes(dir.read("stereo_c1.voc"), le16_bytes(right)));
+
+  // Pipelines.
+  EXPECT_TRUE(has_line(r.out, "1000")) << "the largest sample of tone.voc";
+  EXPECT_EQ(dir.read("tone250.voc").size(), 16000u);
+
+  // The corpus: every WAV file has its .voc beside it, the same samples.
+  const std::vector<std::string> wavs = corpus_files(dir.file("corpus"), ".wav");
+  EXPECT_EQ(wavs.size(), 6u);
+  EXPECT_EQ(corpus_files(dir.file("corpus"), ".voc").size(), wavs.size());
+  for (const auto& wav : wavs) {
+    const std::string stem = wav.substr(0, wav.size() - 4);
+    const std::string samples = le16_bytes(text_samples(read_file(stem + ".asc")));
+    EXPECT_EQ(samples.size(), 8000u) << wav;
+    expect_wav_of(read_file(wav), samples, wav);
+    EXPECT_TRUE(same_bytes(read_file(stem + ".voc"), samples)) << wav;
+  }
+  // -i and -o keep a ".dat" in a folder name from choosing the ASCII mode.
+  EXPECT_TRUE(same_bytes(dir.read("take.dat/tone300.voc"), dir.read("corpus/spk1/tone300.voc")));
+}
+
+TEST(Readme, StandardStereoWavSplitsAsHeaderlessSamples) {
+  const std::string command = "sndconv -i x.voc -hs 22 -nc 2 rec.wav rec.mul";
+  ASSERT_NE(readme().find("`" + command + "`"), std::string::npos);
+  // The canonical 44-byte header of 16-bit stereo at 8000 Hz (block align 4), then three frames.
+  const std::string header = std::string("RIFF") + le16_bytes({36 + 12, 0}) + "WAVEfmt " +
+                             le16_bytes({16, 0}) + le16_bytes({1, 2}) + le16_bytes({8000, 0}) +
+                             le16_bytes({32000, 0}) + le16_bytes({4, 16}) + "data" + le16_bytes({12, 0});
+  TempDir dir;
+  dir.write("rec.wav", header + le16_bytes({1, 2, 3, 4, 5, 6}));
+  const ProgramResult r = run_shell(command + "\n", dir.path());
+  ASSERT_EQ(r.code, 0) << r.out << r.err;
+  EXPECT_TRUE(same_bytes(dir.read("rec_c0.voc"), le16_bytes({1, 3, 5})));
+  EXPECT_TRUE(same_bytes(dir.read("rec_c1.voc"), le16_bytes({2, 4, 6})));
+}
+
+TEST(Readme, ExamplesFolderCommandsRunFromTheSourceFolder) {
+  TempDir dir;
+  std::filesystem::copy(std::string(SOURCE_DIR) + "/examples", dir.file("examples"));
+  std::string script;
+  for (const auto& block : fenced_blocks(readme(), "sh source-example")) script += block;
+  ASSERT_FALSE(script.empty());
+  const ProgramResult r = run_shell(script, dir.path());
+  ASSERT_EQ(r.code, 0) << r.out << r.err;
+
+  const std::vector<int16_t> tone = text_samples(dir.read("examples/tone.asc"));
+  ASSERT_EQ(tone.size(), 800u);
+  const std::string voc = dir.read("try/tone.voc");
+  EXPECT_TRUE(same_bytes(voc, le16_bytes(tone)));
+  EXPECT_TRUE(same_bytes(dir.read("try/end.voc"), voc.substr(2 * 400)));           // 0.05 s to 0.1 s
+  EXPECT_TRUE(same_bytes(dir.read("try/mid.voc"), voc.substr(2 * 200, 2 * 400)));  // samples 200 to 599
+  const std::string floats = dir.read("try/tone.f32");
+  ASSERT_EQ(floats.size(), 4 * tone.size());
+  for (size_t i = 0; i < tone.size(); ++i) {
+    float value = 0;
+    memcpy(&value, floats.data() + 4 * i, 4);
+    EXPECT_EQ(value, tone[i]) << i;
+  }
+}
+
+TEST(Examples, ShippedFilesAreWhatTheScriptMakes) {
+  TempDir dir;
+  const ProgramResult r =
+      run_shell("bash '" + std::string(SOURCE_DIR) + "/examples/make_examples.sh' made\n", dir.path());
+  ASSERT_EQ(r.code, 0) << r.out << r.err;
+  size_t shipped = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(SOURCE_DIR) + "/examples")) {
+    const std::string name = entry.path().filename().string();
+    if (name == "make_examples.sh") continue;
+    ++shipped;
+    ASSERT_TRUE(dir.exists("made/" + name)) << name << " is shipped but not made by the script";
+    EXPECT_TRUE(same_bytes(dir.read("made/" + name), read_file(entry.path().string()))) << name;
+  }
+  EXPECT_EQ(shipped, 5u);
+  size_t made = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.file("made"))) ++made;
+  EXPECT_EQ(made, shipped) << "the script makes files that are not shipped";
+}
