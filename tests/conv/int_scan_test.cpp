@@ -8,6 +8,7 @@
 #include <string>
 
 #include "conv/int_scan.h"
+#include "tests/support/scan_steps.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -42,48 +43,6 @@ std::string random_text(std::mt19937& random, int tokens) {
   return text;
 }
 
-struct ScanStep {
-  int result;
-  int64_t value;
-  long position;
-};
-
-// The position after the white space that follows: the next read skips it, so
-// whether a scan left it or took it makes no difference.
-long position_after_space(FILE* file) {
-  int c;
-  do c = getc(file);
-  while (c != EOF && isspace(c));
-  if (c != EOF) ungetc(c, file);
-  return ftell(file);
-}
-
-// Scans to the end of the text, recording every step; after a failed scan both
-// sides drop the offending character and go on.
-template <typename Value, typename Scan>
-std::vector<ScanStep> scan_all(const std::string& path, Scan scan) {
-  FILE* file = fopen(path.c_str(), "r");
-  std::vector<ScanStep> steps;
-  for (;;) {
-    Value value = 12345;
-    const int result = scan(file, value);
-    steps.push_back({result, value, result == 1 ? position_after_space(file) : ftell(file)});
-    if (result == EOF) break;
-    if (result == 0) steps.push_back({getc(file), 0, ftell(file)});
-  }
-  fclose(file);
-  return steps;
-}
-
-void expect_same_steps(const std::vector<ScanStep>& library, const std::vector<ScanStep>& own, int round) {
-  ASSERT_EQ(library.size(), own.size()) << "round " << round;
-  for (size_t k = 0; k < own.size(); ++k) {
-    ASSERT_EQ(own[k].result, library[k].result) << "round " << round << " step " << k;
-    ASSERT_EQ(own[k].value, library[k].value) << "round " << round << " step " << k;
-    ASSERT_EQ(own[k].position, library[k].position) << "round " << round << " step " << k;
-  }
-}
-
 TEST(HexScanTest, MatchesFscanfOnGeneratedText) {
   TempDir dir;
   std::mt19937 random(77);
@@ -91,9 +50,9 @@ TEST(HexScanTest, MatchesFscanfOnGeneratedText) {
   for (int round = 0; tokens < 1000000; ++round) {
     dir.write("t.ahx", random_text(random, 5000));
     auto library =
-        scan_all<unsigned int>(dir.file("t.ahx"), [](FILE* f, unsigned int& v) { return fscanf(f, "%x", &v); });
-    auto own = scan_all<uint32_t>(dir.file("t.ahx"), [](FILE* f, uint32_t& v) { return scan_hex_unsigned(f, v); });
-    expect_same_steps(library, own, round);
+        scan_steps<unsigned int>(dir.file("t.ahx"), [](FILE* f, unsigned int& v) { return fscanf(f, "%x", &v); });
+    auto own = scan_steps<uint32_t>(dir.file("t.ahx"), [](FILE* f, uint32_t& v) { return scan_hex_unsigned(f, v); });
+    expect_same_steps(library, own, "round " + std::to_string(round));
     tokens += static_cast<long>(own.size());
   }
 }
@@ -105,14 +64,9 @@ TEST(ShortScanTest, MatchesFscanfOnGeneratedText) {
   for (int round = 0; tokens < 1000000; ++round) {
     const std::string text = random_text(random, 5000);
     dir.write("t.asc", text);
-    auto library = scan_all<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); });
-    auto own = scan_all<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return scan_short(f, v); });
-    ASSERT_EQ(library.size(), own.size()) << "round " << round;
-    for (size_t k = 0; k < own.size(); ++k) {
-      ASSERT_EQ(own[k].result, library[k].result) << "round " << round << " step " << k;
-      ASSERT_EQ(own[k].value, library[k].value) << "round " << round << " step " << k;
-      ASSERT_EQ(own[k].position, library[k].position) << "round " << round << " step " << k;
-    }
+    auto library = scan_steps<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); });
+    auto own = scan_steps<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return scan_short(f, v); });
+    expect_same_steps(library, own, "round " + std::to_string(round));
     tokens += static_cast<long>(own.size());
   }
   EXPECT_GE(tokens, 1000000);
@@ -130,14 +84,9 @@ TEST(ShortScanTest, EveryShortAndEdgeTokenMatches) {
     text += hex;
   }
   dir.write("t.asc", text + "- + 0x -0 -");
-  auto library = scan_all<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); });
-  auto own = scan_all<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return scan_short(f, v); });
-  ASSERT_EQ(library.size(), own.size());
-  for (size_t k = 0; k < own.size(); ++k) {
-    ASSERT_EQ(own[k].result, library[k].result) << k;
-    ASSERT_EQ(own[k].value, library[k].value) << k;
-    ASSERT_EQ(own[k].position, library[k].position) << k;
-  }
+  auto library = scan_steps<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); });
+  auto own = scan_steps<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return scan_short(f, v); });
+  expect_same_steps(library, own, "every short");
 }
 
 TEST(ShortScanTest, HexTokensMatchSscanfWithThePrefix) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "formats/float_scan.h"
+#include "tests/support/scan_steps.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -46,43 +47,15 @@ std::string random_float_text(std::mt19937& random, int tokens) {
   return text;
 }
 
-struct FloatStep {
-  int result;
-  uint32_t bits;
-  long position;
-};
-
-template <typename Scan>
-std::vector<FloatStep> scan_all(const std::string& path, Scan scan) {
-  FILE* file = fopen(path.c_str(), "r");
-  std::vector<FloatStep> steps;
-  for (;;) {
-    float value = 12345.0f;
-    const int result = scan(file, value);
-    uint32_t bits;
-    memcpy(&bits, &value, sizeof bits);
-    steps.push_back({result, bits, ftell(file)});
-    if (result == EOF) break;
-    if (result == 0) steps.push_back({getc(file), 0, ftell(file)});
-  }
-  fclose(file);
-  return steps;
-}
-
 TEST(FloatScanTest, MatchesFscanfOnGeneratedText) {
   TempDir dir;
   std::mt19937 random(31337);
   long tokens = 0;
   for (int round = 0; tokens < 1000000; ++round) {
     dir.write("t.fas", random_float_text(random, 5000));
-    auto library = scan_all(dir.file("t.fas"), [](FILE* f, float& v) { return fscanf(f, "%f", &v); });
-    auto own = scan_all(dir.file("t.fas"), [](FILE* f, float& v) { return scan_float(f, v); });
-    ASSERT_EQ(library.size(), own.size()) << "round " << round;
-    for (size_t k = 0; k < own.size(); ++k) {
-      ASSERT_EQ(own[k].result, library[k].result) << "round " << round << " step " << k;
-      ASSERT_EQ(own[k].bits, library[k].bits) << "round " << round << " step " << k;
-      ASSERT_EQ(own[k].position, library[k].position) << "round " << round << " step " << k;
-    }
+    auto library = scan_steps<float>(dir.file("t.fas"), [](FILE* f, float& v) { return fscanf(f, "%f", &v); });
+    auto own = scan_steps<float>(dir.file("t.fas"), [](FILE* f, float& v) { return scan_float(f, v); });
+    expect_same_steps(library, own, "round " + std::to_string(round));
     tokens += static_cast<long>(own.size());
   }
 }
@@ -91,14 +64,9 @@ TEST(FloatScanTest, EndingsOfTheInput) {
   TempDir dir;
   for (const char* text : {"", "  \n", "-", "+", "0x", "1e", "nan", "inf", "infinit", ".", "-.", "1.5"}) {
     dir.write("t.fas", text);
-    auto library = scan_all(dir.file("t.fas"), [](FILE* f, float& v) { return fscanf(f, "%f", &v); });
-    auto own = scan_all(dir.file("t.fas"), [](FILE* f, float& v) { return scan_float(f, v); });
-    ASSERT_EQ(library.size(), own.size()) << text;
-    for (size_t k = 0; k < own.size(); ++k) {
-      EXPECT_EQ(own[k].result, library[k].result) << text;
-      EXPECT_EQ(own[k].bits, library[k].bits) << text;
-      EXPECT_EQ(own[k].position, library[k].position) << text;
-    }
+    auto library = scan_steps<float>(dir.file("t.fas"), [](FILE* f, float& v) { return fscanf(f, "%f", &v); });
+    auto own = scan_steps<float>(dir.file("t.fas"), [](FILE* f, float& v) { return scan_float(f, v); });
+    expect_same_steps(library, own, text);
   }
 }
 
