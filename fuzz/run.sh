@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Runs every fuzz target over its seed corpus, then fuzzes it for a bounded time.
+# Usage: fuzz/run.sh BUILD_DIR [SECONDS_PER_TARGET] [PARALLEL]
+# BUILD_DIR is a build configured with -DCMAKE_CXX_COMPILER=clang++ -DFUZZ=ON.
+# New inputs go to a scratch folder; a finding leaves its input in
+# $FUZZ_OUT/<target>/ (default /tmp/sndconv-fuzz-out) and fails the run.
+set -uo pipefail
+build=$(cd "$1" && pwd)
+seconds=${2:-20}
+parallel=${3:-2}
+here=$(cd "$(dirname "$0")" && pwd)
+out=${FUZZ_OUT:-/tmp/sndconv-fuzz-out}
+mkdir -p "$out"
+
+run_target() {
+  local name=$1 seeds="$here/corpus/$1" dir="$out/$1"
+  rm -rf "$dir" && mkdir -p "$dir/new"
+  local opts=(-artifact_prefix="$dir/" -timeout=10 -rss_limit_mb=2048 -max_len=4096 -print_final_stats=1)
+  if ! "$build/fuzz/$name" "${opts[@]}" -runs=0 "$seeds" >"$dir/corpus.log" 2>&1; then
+    echo "FAIL $name on its corpus (see $dir/corpus.log)"; return 1
+  fi
+  if ! "$build/fuzz/$name" "${opts[@]}" -max_total_time="$seconds" "$dir/new" "$seeds" >"$dir/fuzz.log" 2>&1; then
+    echo "FAIL $name while fuzzing (see $dir/fuzz.log)"; return 1
+  fi
+  local runs cov
+  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$dir/fuzz.log" | grep -o '[0-9]*$')
+  cov=$(grep -o 'cov: [0-9]*' "$dir/fuzz.log" | tail -1)
+  echo "ok   $name: $runs executions, $cov"
+}
+
+targets=()
+for seeds in "$here"/corpus/*/; do targets+=("$(basename "$seeds")"); done
+failed=0
+for ((i = 0; i < ${#targets[@]}; i += parallel)); do
+  pids=()
+  for ((j = i; j < i + parallel && j < ${#targets[@]}; ++j)); do
+    run_target "${targets[j]}" & pids+=($!)
+  done
+  for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+done
+exit $failed
