@@ -64,10 +64,13 @@ void remove_all_files(bool keepSeeds) {  DIR* folder = opendir(workDir.c_str());
   }
 }
 
-int lowest_free_descriptor() {
-  const int fd = dup(0);
-  if (fd >= 0) close(fd);
-  return fd;
+int open_descriptors() {
+  DIR* folder = opendir("/proc/self/fd");
+  if (folder == nullptr) abort();
+  int count = 0;
+  while (readdir(folder) != nullptr) ++count;
+  closedir(folder);
+  return count;
 }
 
 // At exit the work folder goes, with whatever a run left in it.
@@ -87,13 +90,13 @@ int run_checked(int (*programMain)(int, char**), int highestCode, const std::vec
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
-  const int freeBefore = lowest_free_descriptor();
+  const int openBefore = open_descriptors();
   const int code = programMain(static_cast<int>(words.size()), argv.data());
   if (code < 0 || code > highestCode) {
     fprintf(stderr, "exit code %d\n", code);
     __builtin_trap();
   }
-  if (lowest_free_descriptor() != freeBefore) {
+  if (open_descriptors() != openBefore) {
     fprintf(stderr, "a file was left open\n");
     __builtin_trap();
   }
