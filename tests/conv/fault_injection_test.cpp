@@ -39,17 +39,31 @@ long open_descriptors() {
   return std::distance(begin(entries), end(entries));
 }
 
-bool ends_with(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 TEST_F(FaultInjectionTest, FilesOfAStoppedRunAreClosed) {
   dir.write("in.asc", "1\n");
   std::filesystem::create_directory(dir.file("folder"));
-  const int before = open_descriptors();
+  const long before = open_descriptors();
   const InProcessResult r = run_in_process({"-O", dir.file("folder"), dir.file("in.asc"), dir.file("out.usr")});
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(open_descriptors(), before);
+}
+
+// A shell runs the program, so that its standard streams can be a full device
+// or a folder.
+ProgramResult run_shell(const std::string& command, const std::string& dir) {
+  return run_program("/bin/sh", {"-c", "exec " + command}, dir);
+}
+
+TEST_F(FaultInjectionTest, StandardOutputThatCannotBeWritten) {
+  dir.write("in.asc", "1\n2\n");
+  dir.write("in.nis", "NIST_1A\n   1024\nend_head\n" + std::string(1000, ' '));
+  const std::string sndconv = SNDCONV_BIN;
+  // The data stream of "++", the report, the count of -L, the -N display, the help.
+  for (const std::string args : {"in.asc ++", "in.asc -", "-L in.asc -", "-N in.nis -", "-h"}) {
+    ProgramResult r = run_shell(sndconv + " " + args + " > /dev/full", dir.path());
+    EXPECT_EQ(r.err, "stdout: No space left on device\n") << args;
+    EXPECT_EQ(r.code, 1) << args;
+  }
 }
 
 }  // namespace
