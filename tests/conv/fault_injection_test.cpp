@@ -66,4 +66,20 @@ TEST_F(FaultInjectionTest, StandardOutputThatCannotBeWritten) {
   }
 }
 
+TEST_F(FaultInjectionTest, FoldersAsInput) {
+  dir.write("in.asc", "1\n");
+  for (const char* name : {"d.wav", "d.nis", "d.htk", "d.sam", "d.mat"}) {
+    std::filesystem::create_directory(dir.file(name));
+    ProgramResult r = sndconv({name, "out.asc"});
+    EXPECT_EQ(r.err, std::string(name) + ": Is a directory\n");
+    EXPECT_EQ(r.code, 1) << name;
+  }
+  ProgramResult length = sndconv({"-LI", "d.wav", "in.asc", "-"});
+  EXPECT_EQ(length.err, "d.wav: Is a directory\n");
+  EXPECT_EQ(length.code, 1);
+  ProgramResult input = run_shell(std::string(SNDCONV_BIN) + " -- out.asc < d.wav", dir.path());
+  EXPECT_EQ(input.err, "stdin: Is a directory\n");
+  EXPECT_EQ(input.code, 1);
+}
+
 }  // namespace
