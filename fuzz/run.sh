@@ -17,10 +17,10 @@ run_target() {
   rm -rf "$dir" && mkdir -p "$dir/new"
   local opts=(-artifact_prefix="$dir/" -timeout=10 -rss_limit_mb=2048 -max_len=4096 -print_final_stats=1)
   if ! "$build/fuzz/$name" "${opts[@]}" -runs=0 "$seeds" >"$dir/corpus.log" 2>&1; then
-    echo "FAIL $name on its corpus (see $dir/corpus.log)"; return 1
+    echo "FAIL $name on its corpus (see $dir/corpus.log)"; tail -n 40 "$dir/corpus.log"; return 1
   fi
   if ! "$build/fuzz/$name" "${opts[@]}" -max_total_time="$seconds" "$dir/new" "$seeds" >"$dir/fuzz.log" 2>&1; then
-    echo "FAIL $name while fuzzing (see $dir/fuzz.log)"; return 1
+    echo "FAIL $name while fuzzing (see $dir/fuzz.log)"; tail -n 40 "$dir/fuzz.log"; return 1
   fi
   local runs cov
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$dir/fuzz.log" | grep -o '[0-9]*$')
