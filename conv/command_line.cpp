@@ -2,6 +2,7 @@
 // order; values are consumed whatever they look like; the last two words are names.
 #include "conv/command_line.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -42,11 +43,18 @@ int find_option(const char* word) {
   return -1;
 }
 
-// "-LI": the length is read from the first number of the file at once.
+// "-LI": the length is read from the first number of the file at once. A file
+// without a number leaves it; one that cannot be read (a folder) ends the run.
 void read_length_file(RunSettings& s, const std::string& name) {
   FILE* file = open_or_die(name, "r");
   scan_int32(file, s.length);
+  const bool failed = ferror(file) != 0;
+  const int reason = errno;
   fclose(file);
+  if (failed) {
+    errno = reason;
+    stop_on_errno(name);
+  }
   s.lengthFile = name;
 }
 

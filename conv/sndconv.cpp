@@ -2,7 +2,9 @@
 // the exit code. Process-wide flags are reset here so that runs can repeat.
 #include "conv/sndconv.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "conv/command_line.h"
@@ -14,7 +16,18 @@
 
 bool verbose = false;
 
+// The report and the messages go to standard output: a run that could not write
+// them there has not ended well. (A run that already failed keeps its code.)
+static int check_stdout(int code) {
+  if (fflush(stdout) == 0 && !ferror(stdout)) return code;
+  clearerr(stdout);
+  if (code != 0) return code;
+  fprintf(stderr, "stdout: %s\n", strerror(errno));
+  return 1;
+}
+
 int sndconv_main(int argc, char** argv) {
+  clearerr(stdout);
   verbose = false;
   stdoutClosed = false;
   set_name_echo(true);
@@ -31,6 +44,5 @@ int sndconv_main(int argc, char** argv) {
     code = stop.code;
   }
   release_streams(*run);
-  fflush(stdout);
-  return code;
+  return check_stdout(code);
 }

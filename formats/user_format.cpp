@@ -4,6 +4,7 @@
 
 #include <array>
 #include <bit>
+#include <memory>
 
 #include "conv/stop.h"
 #include "conv/text_format.h"
@@ -66,11 +67,12 @@ void print_format_description(const FormatDescription& description) {
   printf("type:   %s\n", type_word(description.type));
 }
 
+// The file is closed however the reading ends, a read error included.
 static void load_description(const std::string& fileName, FormatDescription& description) {
-  InStream in{open_or_die(fileName, "r"), fileName};
+  std::unique_ptr<FILE, int (*)(FILE*)> file(open_or_die(fileName, "r"), fclose);
+  InStream in{file.get(), fileName};
   read_format_description(in, description);
   print_format_description(description);
-  fclose(in.file);
 }
 
 void read_format_descriptions(const RunSettings& s, RunState& run) {

@@ -1,0 +1,20 @@
+// Fuzz target: Float ASCII input ("%f" tokens), scaled and clipped.
+// Flag byte: bit 0 -v, bit 1 -c 1000, bit 2 -S, bits 5-7 the output.
+#include "fuzz/fuzz_run.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz_setup();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const FuzzInput in = split_flags(data, size);
+  std::vector<std::string> args = {"sndconv"};
+  add_verbose(args, in.flags & 1);
+  if (in.flags & 2) args.insert(args.end(), {"-c", "1000"});
+  if (in.flags & 4) args.push_back("-S");
+  args.push_back(write_work_file("in.fas", in.data, in.size));
+  args.push_back(output_choice(in.flags));
+  run_sndconv(args);
+  return 0;
+}

@@ -1,0 +1,18 @@
+// Fuzz target: MOTOROLA input, decimal tokens with leading zeros.
+// Flag byte: bit 0 -v, bits 5-7 the output.
+#include "fuzz/fuzz_run.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz_setup();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const FuzzInput in = split_flags(data, size);
+  std::vector<std::string> args = {"sndconv"};
+  add_verbose(args, in.flags & 1);
+  args.push_back(write_work_file("in.io", in.data, in.size));
+  args.push_back(output_choice(in.flags));
+  run_sndconv(args);
+  return 0;
+}

@@ -1,0 +1,20 @@
+// Fuzz target: a NIST input: the length line, the "-N" display, the speaker id
+// and transliteration copies, the fields. Flag byte: bit 0 -v, bit 1 -N, bit 2 -sw.
+#include "fuzz/fuzz_run.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz_setup();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const FuzzInput in = split_flags(data, size);
+  std::vector<std::string> args = {"sndconv"};
+  add_verbose(args, in.flags & 1);
+  if (in.flags & 2) args.push_back("-N");
+  if (in.flags & 4) args.push_back("-sw");
+  args.push_back(write_work_file("in.nis", in.data, in.size));
+  args.push_back(output_choice(in.flags));
+  run_sndconv(args);
+  return 0;
+}
