@@ -1,5 +1,6 @@
 // The block loop: read, decimate, limit, (x - mean) * scale in float, clip,
 // 16-bit conversion, statistics, write; until the reader or the limit ends it.
+#include <algorithm>
 #include <cstdio>
 
 #include "conv/run.h"
@@ -66,7 +67,34 @@ static void to_samples(const RunSettings& s, RunState& run, int count) {
     for (int i = 0; i < count; ++i) accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
 }
 
+// Without mean, scale or clipping, 16-bit input samples pass unchanged: their
+// float values are exact and truncate back to themselves.
+static bool passes_unchanged(const RunSettings& s) {
+  const bool wideInput = s.inmode == MODE_FLOAT_ASCII || (s.inmode == MODE_MS_WAV && s.bytesPerSample == 4);
+  return !wideInput && s.scale_mean == 0 && s.scale_factor == 1 && s.clip_value == 0;
+}
+
+// The float values are only needed by the statistics and the float writers.
+static bool needs_floats(const RunSettings& s) {
+  return s.statsLevel != 0 || s.outmode == MODE_FLOAT_ASCII || s.outmode == MODE_USER;
+}
+
+static void convert_block(const RunSettings& s, RunState& run, int count, bool unchanged, bool floats) {
+  if (!unchanged) {
+    to_float(s, run, count);
+    if (s.clip_value != 0) clip_block(s, run, count);
+    to_samples(s, run, count);
+    return;
+  }
+  std::copy_n(run.inShorts.begin(), count, run.outShorts.begin());
+  if (!floats) return;
+  for (int i = 0; i < count; ++i) run.floatBlock[i] = run.inShorts[i];
+  if (s.statsLevel != 0)
+    for (int i = 0; i < count; ++i) accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
+}
+
 void run_block_loop(const RunSettings& s, RunState& run) {
+  const bool unchanged = passes_unchanged(s), floats = needs_floats(s);
   for (;;) {
     int count = read_block(s, run);
     if (verbose) printf("cnt = %d\n", count);
@@ -74,9 +102,7 @@ void run_block_loop(const RunSettings& s, RunState& run) {
     if (s.increment != 1) count = decimate(s, run, count);
     count = apply_limit(s, run, count);
     if (count < 0) return;
-    to_float(s, run, count);
-    if (s.clip_value != 0) clip_block(s, run, count);
-    to_samples(s, run, count);
+    convert_block(s, run, count, unchanged, floats);
     write_block(s, run, count);
   }
 }

@@ -20,7 +20,7 @@ static void report_line(const char* format, ...) {
 }
 
 static void write_length_file(const std::string& name, int32_t nsample) {
-  OutStream file{open_or_die(name, "w"), name};
+  OutStream file{open_or_die(name, "w"), name, nullptr};
   write_format(file, "%li\n", static_cast<long>(nsample));
   close_output(file);
 }

@@ -3,17 +3,20 @@
 #pragma once
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
 struct InStream {
   FILE* file = nullptr;
-  std::string name;  // for messages: the file name, or "stdin"
+  std::string name;               // for messages: the file name, or "stdin"
+  std::unique_ptr<char[]> buffer;  // the stream's buffer, when the run gave it one
 };
 
 struct OutStream {
   FILE* file = nullptr;
-  std::string name;  // for messages: the file name, or "stdout"
+  std::string name;               // for messages: the file name, or "stdout"
+  std::unique_ptr<char[]> buffer;  // the stream's buffer, when the run gave it one
 };
 
 // fread of up to `count` items; returns the whole items read. A read error that

@@ -70,7 +70,7 @@ void print_format_description(const FormatDescription& description) {
 // The file is closed however the reading ends, a read error included.
 static void load_description(const std::string& fileName, FormatDescription& description) {
   std::unique_ptr<FILE, int (*)(FILE*)> file(open_or_die(fileName, "r"), fclose);
-  InStream in{file.get(), fileName};
+  InStream in{file.get(), fileName, nullptr};
   read_format_description(in, description);
   print_format_description(description);
 }

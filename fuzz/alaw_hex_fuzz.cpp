@@ -9,11 +9,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzInput in = split_flags(data, size);
-  std::vector<std::string> args = {"sndconv"};
-  add_verbose(args, in.flags & 1);
-  if (in.flags & 2) args.push_back("-br");
-  args.push_back(write_work_file(in.flags & 4 ? "in.mhx" : "in.ahx", in.data, in.size));
-  args.push_back(output_choice(in.flags));
-  run_sndconv(args);
+  std::vector<std::string> options;
+  if (in.flags & 2) options.push_back("-br");
+  run_input_file(in, in.flags & 4 ? "in.mhx" : "in.ahx", options);
   return 0;
 }

@@ -9,13 +9,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzInput in = split_flags(data, size);
-  std::vector<std::string> args = {"sndconv"};
-  add_verbose(args, in.flags & 1);
-  if (in.flags & 2) args.push_back("-xi");
-  if (in.flags & 4) args.push_back("-C");
-  args.insert(args.end(), {"-ai", std::to_string(1 + ((in.flags >> 3) & 3))});
-  args.push_back(write_work_file("in.asc", in.data, in.size));
-  args.push_back(output_choice(in.flags));
-  run_sndconv(args);
+  std::vector<std::string> options;
+  if (in.flags & 2) options.push_back("-xi");
+  if (in.flags & 4) options.push_back("-C");
+  options.insert(options.end(), {"-ai", std::to_string(1 + ((in.flags >> 3) & 3))});
+  run_input_file(in, "in.asc", options);
   return 0;
 }

@@ -9,12 +9,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzInput in = split_flags(data, size);
-  std::vector<std::string> args = {"sndconv"};
-  add_verbose(args, in.flags & 1);
-  if (in.flags & 2) args.insert(args.end(), {"-c", "1000"});
-  if (in.flags & 4) args.push_back("-S");
-  args.push_back(write_work_file("in.fas", in.data, in.size));
-  args.push_back(output_choice(in.flags));
-  run_sndconv(args);
+  std::vector<std::string> options;
+  if (in.flags & 2) options.insert(options.end(), {"-c", "1000"});
+  if (in.flags & 4) options.push_back("-S");
+  run_input_file(in, "in.fas", options);
   return 0;
 }

@@ -49,3 +49,15 @@ std::vector<std::string> words_of(const uint8_t* data, size_t size, size_t maxWo
 // before each run and every other file there is removed after it.
 void lay_seed_files();
 void remove_other_files();
+
+// The run of most targets: "-v" by flag bit 0, the options, the data as the
+// input file of the given name, and the output chosen by flag bits 5 to 7.
+inline void run_input_file(const FuzzInput& in, const std::string& fileName,
+                           const std::vector<std::string>& options) {
+  std::vector<std::string> args = {"sndconv"};
+  add_verbose(args, in.flags & 1);
+  args.insert(args.end(), options.begin(), options.end());
+  args.push_back(write_work_file(fileName, in.data, in.size));
+  args.push_back(output_choice(in.flags));
+  run_sndconv(args);
+}

@@ -9,10 +9,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzInput in = split_flags(data, size);
-  std::vector<std::string> args = {"sndconv"};
-  add_verbose(args, in.flags & 1);
-  args.push_back(write_work_file("in.mat", in.data, in.size));
-  args.push_back(output_choice(in.flags));
-  run_sndconv(args);
+  run_input_file(in, "in.mat", {});
   return 0;
 }

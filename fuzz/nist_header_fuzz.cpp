@@ -9,12 +9,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FuzzInput in = split_flags(data, size);
-  std::vector<std::string> args = {"sndconv"};
-  add_verbose(args, in.flags & 1);
-  if (in.flags & 2) args.push_back("-N");
-  if (in.flags & 4) args.push_back("-sw");
-  args.push_back(write_work_file("in.nis", in.data, in.size));
-  args.push_back(output_choice(in.flags));
-  run_sndconv(args);
+  std::vector<std::string> options;
+  if (in.flags & 2) options.push_back("-N");
+  if (in.flags & 4) options.push_back("-sw");
+  run_input_file(in, "in.nis", options);
   return 0;
 }

@@ -31,8 +31,11 @@ std::string sample_line(float value, bool floatOutput) {
 }
 
 OutputFile open_output(const std::string& name) {
+  // One output at a time, so one buffer serves every run of the process.
+  static char buffer[1 << 16];
   OutputFile output{fopen(name.c_str(), "w"), name};
   if (output.file == nullptr) stop_on_error(2, name, errno);
+  setvbuf(output.file, buffer, _IOFBF, sizeof buffer);
   return output;
 }
 

@@ -24,7 +24,7 @@ void read_label_file(RunSettings& s, RunState& run) {
   const std::string& name = *s.labelFile;
   printf("Using label file %s\n", name.c_str());
   std::unique_ptr<FILE, int (*)(FILE*)> file(open_or_die(name, "r"), fclose);
-  InStream in{file.get(), name};
+  InStream in{file.get(), name, nullptr};
 
   std::string line;
   if (!read_label_line(in, line)) stop_with(1, "empty label file \n");

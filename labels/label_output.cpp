@@ -10,7 +10,7 @@ void write_label_output_file(const RunSettings& s, const RunState& run) {
   const std::string& name = *s.labelOutFile;
   printf("creating label output file %s\n", name.c_str());
   fflush(stdout);
-  OutStream out{open_or_die(name, "w"), name};
+  OutStream out{open_or_die(name, "w"), name, nullptr};
   const double middle = (static_cast<double>(s.endTime) - static_cast<double>(s.startTime)) / 2;
   write_text(out, "#\n");
   write_format(out, "%10.3g 2 %s\n", middle, run.samLabelText ? run.samLabelText->c_str() : "(null)");
