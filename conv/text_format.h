@@ -2,6 +2,7 @@
 // "%x" (lower case, no prefix, two's complement pattern) and "%g".
 #pragma once
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 
 // Writes the digits of `value` at `p` and returns the end; no terminator.
@@ -36,5 +37,9 @@ inline char* format_hex(char* p, uint32_t value) {
 // "%g": six significant digits, trailing zeros dropped, exponent form outside
 // 1e-4..1e6. `p` needs room for 16 characters.
 inline char* format_general(char* p, double value) {
+  // Whole numbers below a million (the usual 16-bit samples) print as integers.
+  if (value > -1e6 && value < 1e6 && value == static_cast<double>(static_cast<int32_t>(value)) &&
+      !(value == 0 && std::signbit(value)))
+    return format_decimal(p, static_cast<int32_t>(value));
   return std::to_chars(p, p + 16, value, std::chars_format::general, 6).ptr;
 }

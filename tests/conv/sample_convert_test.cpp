@@ -88,6 +88,7 @@ TEST(TextFormatTest, GeneralMatchesPrintfForFloats) {
     }
   }
   for (int v = -40000; v <= 40000; ++v) check(static_cast<float>(v) / 8.0f);
+  for (int v = -1000001; v <= 1000001; ++v) check(static_cast<float>(v));
   check(0.0f);
   check(-0.0f);
   check(std::numeric_limits<float>::infinity());
