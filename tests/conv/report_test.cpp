@@ -82,15 +82,12 @@ TEST_F(ReportTest, LengthOnlyAndTheLengthFile) {
   EXPECT_EQ(sndconv({"-LF", "/dev/full", "in.voc", "-"}).code, 1);
 }
 
-TEST_F(ReportTest, SumsAreSinglePrecision) {
-  // 1000 blocks' worth of 0.1-scaled samples: the float sums drift the way single
-  // precision does, which a double accumulation would not show.
-  std::vector<int16_t> input(100000);
-  for (size_t i = 0; i < input.size(); ++i) input[i] = static_cast<int16_t>((i * 7919) % 20001 - 10000);
-  dir.write("in.voc", le16_bytes(input));
+// The report lines of -S computed straightforwardly: each sample (v - 0) * factor
+// in double rounded to float, each sum formed in double and rounded to float.
+std::string expected_statistics(const std::vector<int16_t>& input, float factor) {
   float sum = 0, energy = 0, psi1 = 0, previous = 0, lo = 3.4028235e38f, hi = -3.4028235e38f;
   for (int16_t v : input) {
-    float x = static_cast<float>((static_cast<double>(v) - 0.0) * static_cast<double>(0.1f));
+    float x = static_cast<float>((static_cast<double>(v) - 0.0) * static_cast<double>(factor));
     lo = std::min(lo, x);
     hi = std::max(hi, x);
     sum = static_cast<float>(static_cast<double>(sum) + x);
@@ -107,16 +104,26 @@ TEST_F(ReportTest, SumsAreSinglePrecision) {
            "min       =  %10.2f\nmax       =  %10.2f\nmean      =  %10.2f\n"
            "energy    =  %10g,  std = %10g\npsi1        =  %10g\npsi1/psi0   =  %10.5f\n",
            lo, hi, mean, psi0, deviation, p1, static_cast<double>(p1) / psi0);
+  return expected;
+}
+
+TEST_F(ReportTest, SumsAreSinglePrecision) {
+  // 100 blocks of samples: the float sums drift the way single precision does,
+  // which a double accumulation would not show. Scaled and unscaled runs.
+  std::vector<int16_t> input(100000);
+  for (size_t i = 0; i < input.size(); ++i) input[i] = static_cast<int16_t>((i * 7919) % 20001 - 10000);
+  dir.write("in.voc", le16_bytes(input));
   std::string out = convert({"-S", "-s", "0.1", "in.voc", "-"});
+  std::string expected = expected_statistics(input, 0.1f);
+  EXPECT_NE(out.find(expected), std::string::npos) << out << expected;
+  out = convert({"-S", "in.voc", "-"});
+  expected = expected_statistics(input, 1.0f);
   EXPECT_NE(out.find(expected), std::string::npos) << out << expected;
   // A double-precision accumulation gives other digits for the energy.
   double exact = 0;
-  for (int16_t v : input) {
-    const double x = static_cast<float>(v * static_cast<double>(0.1f));
-    exact += x * x;
-  }
+  for (int16_t v : input) exact += static_cast<double>(v) * v;
   char doubleEnergy[64];
-  snprintf(doubleEnergy, sizeof doubleEnergy, "energy    =  %10g,", exact / n);
+  snprintf(doubleEnergy, sizeof doubleEnergy, "energy    =  %10g,", exact / static_cast<double>(input.size()));
   EXPECT_EQ(out.find(doubleEnergy), std::string::npos) << doubleEnergy;
 }
 

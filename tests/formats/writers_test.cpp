@@ -99,6 +99,21 @@ TEST_F(WritersTest, AlawHexLinesOfTwenty) {
   EXPECT_EQ(dir.read("out.ahx"), expected);
 }
 
+TEST_F(WritersTest, AlawHexOfEveryCodeAsPrintfShowsIt) {
+  // Every A-law code read from a binary file and written as hex text.
+  std::string codes, expected;
+  for (int code = 0; code < 256; ++code) {
+    codes.push_back(static_cast<char>(code));
+    char item[8];
+    snprintf(item, sizeof item, "%2.2X ", code);
+    expected += item;
+    if ((code + 1) % 20 == 0) expected += "\n";
+  }
+  dir.write("all.ala", codes);
+  convert({"-ns", "all.ala", "all.ahx"});
+  EXPECT_EQ(dir.read("all.ahx"), expected);
+}
+
 TEST_F(WritersTest, AlawHexLinesRunAcrossBlockBorders) {
   // Blocks of 334, 333 and 167 values: 834 values are 41 full lines and 14 more.
   dir.write("in.asc", ascii_lines(even_cycle(2500)));
