@@ -4,7 +4,7 @@
 
 #include <limits>
 
-static int32_t clamp_to_int32(long value) {
+int32_t clamp_to_int32(long value) {
   if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
   if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
   return static_cast<int32_t>(value);

@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <string>
 
+// A long held to the 32-bit range the programs keep.
+int32_t clamp_to_int32(long value);
+
 // "%f": stores a float and returns true when the text begins with a number.
 bool scan_float(const std::string& text, float& value);
 // "%ld" / "%d" on a platform of 32-bit integers: beyond the range saturates.

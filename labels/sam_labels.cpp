@@ -1,17 +1,10 @@
 // SAM label files: lines keyed by their first four characters. "LB0:" gives the
 // segment in samples and the label text, "SAM:" the rate, "NCH:" the channels.
 #include <cstdio>
-#include <limits>
 
 #include "conv/stop.h"
 #include "conv/value_scan.h"
 #include "labels/label_lines.h"
-
-static int32_t clamp_to_int32(long value) {
-  if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-  if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(value);
-}
 
 // The text after the n-th comma of the line, or npos when it has fewer commas.
 static size_t after_comma(const std::string& line, int n) {
