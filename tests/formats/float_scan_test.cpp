@@ -48,16 +48,10 @@ std::string random_float_text(std::mt19937& random, int tokens) {
 }
 
 TEST(FloatScanTest, MatchesFscanfOnGeneratedText) {
-  TempDir dir;
   std::mt19937 random(31337);
-  long tokens = 0;
-  for (int round = 0; tokens < 1000000; ++round) {
-    dir.write("t.fas", random_float_text(random, 5000));
-    auto library = scan_steps<float>(dir.file("t.fas"), [](FILE* f, float& v) { return fscanf(f, "%f", &v); });
-    auto own = scan_steps<float>(dir.file("t.fas"), [](FILE* f, float& v) { return scan_float(f, v); });
-    expect_same_steps(library, own, "round " + std::to_string(round));
-    tokens += static_cast<long>(own.size());
-  }
+  expect_same_on_a_million_steps<float>([&] { return random_float_text(random, 5000); },
+                                        [](FILE* f, float& v) { return fscanf(f, "%f", &v); },
+                                        [](FILE* f, float& v) { return scan_float(f, v); });
 }
 
 TEST(FloatScanTest, EndingsOfTheInput) {

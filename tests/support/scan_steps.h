@@ -11,6 +11,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "tests/support/temp_dir.h"
+
 struct ScanStep {
   int result;
   int64_t value;  // the stored value, or a float's bit pattern
@@ -61,5 +63,20 @@ inline void expect_same_steps(const std::vector<ScanStep>& library, const std::v
     ASSERT_EQ(own[k].result, library[k].result) << label << " step " << k;
     ASSERT_EQ(own[k].value, library[k].value) << label << " step " << k;
     ASSERT_EQ(own[k].position, library[k].position) << label << " step " << k;
+  }
+}
+
+// Compares the two scans on texts from `make_text` until a million steps agree.
+template <typename Value, typename LibraryScan, typename OwnScan, typename MakeText>
+void expect_same_on_a_million_steps(MakeText make_text, LibraryScan library, OwnScan own) {
+  TempDir dir;
+  long steps = 0;
+  for (int round = 0; steps < 1000000; ++round) {
+    dir.write("t.txt", make_text());
+    const auto expected = scan_steps<Value>(dir.file("t.txt"), library);
+    const auto got = scan_steps<Value>(dir.file("t.txt"), own);
+    expect_same_steps(expected, got, "round " + std::to_string(round));
+    if (::testing::Test::HasFatalFailure()) return;
+    steps += static_cast<long>(got.size());
   }
 }
