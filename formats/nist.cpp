@@ -3,13 +3,12 @@
 #include "formats/nist.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <optional>
 
 #include "conv/stop.h"
+#include "conv/value_scan.h"
 
 namespace {
 
@@ -48,20 +47,12 @@ std::string_view take_first_lines(std::string_view text, size_t& from, size_t lo
   return length;
 }
 
-// A decimal integer as "%d" and "%ld" read it: white space, a sign, digits. The
-// value is held to the 32-bit range. Nothing when no digit follows.
-std::optional<int32_t> scan_int32(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && isspace(static_cast<unsigned char>(text[i]))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i >= text.size() || !isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
-  constexpr int64_t limit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
-  int64_t magnitude = 0;
-  for (; i < text.size() && isdigit(static_cast<unsigned char>(text[i])); ++i)
-    magnitude = std::min(limit, magnitude * 10 + (text[i] - '0'));
-  if (negative) return static_cast<int32_t>(-magnitude);
-  return static_cast<int32_t>(std::min(magnitude, limit - 1));
+// A decimal integer as "%ld" reads it, held to the 32-bit range; nothing when
+// the text does not begin with one.
+std::optional<int32_t> number_in(std::string_view text) {
+  int32_t value = 0;
+  if (!scan_int32(std::string(text), value)) return std::nullopt;
+  return value;
 }
 
 // Up to `count` characters from `from`, cut at the end of the text.
@@ -105,7 +96,7 @@ void read_nist_header(RunSettings& s, RunState& run) {
 
 int nist_header_length(std::string_view text) {
   size_t from = 0;
-  const std::optional<int32_t> length = scan_int32(take_first_lines(text, from, lengthScanLine));
+  const std::optional<int32_t> length = number_in(take_first_lines(text, from, lengthScanLine));
   if (!length || *length < 0) header_corrupt();
   return *length;
 }
@@ -151,5 +142,5 @@ int32_t nist_field(std::string_view text, std::string_view name) {
   if (at == std::string_view::npos) return -1;
   const size_t type = text.find("-i", at);
   if (type == std::string_view::npos) return -1;
-  return scan_int32(text.substr(type + 2)).value_or(-1);
+  return number_in(text.substr(type + 2)).value_or(-1);
 }
