@@ -11,7 +11,8 @@
 
 // A token that is no number ends the run, naming the values accepted before it.
 [[noreturn]] static void stop_bad_value(const RunSettings& s, const RunState& run) {
-  stop_with(1, "unrecognizable input in file %s at value %d\n", s.inname.c_str(), run.valueCounter);
+  stop_with(1, "unrecognizable input in file %s at value %lld\n", s.inname.c_str(),
+            static_cast<long long>(run.valueCounter));
 }
 
 // One value into `value`; returns false at the end of the input.

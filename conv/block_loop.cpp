@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "conv/interrupt.h"
 #include "conv/run.h"
 #include "conv/sample_convert.h"
 #include "formats/dispatch.h"
@@ -26,12 +27,12 @@ static int decimate(const RunSettings& s, RunState& run, int count) {
 // Cuts the block so that nsample ends exactly at maxsample; returns -1 when the
 // limit leaves no room.
 static int apply_limit(const RunSettings& s, RunState& run, int count) {
-  run.nsample = static_cast<int32_t>(static_cast<uint32_t>(run.nsample) + static_cast<uint32_t>(count));
+  run.nsample += count;
   if (s.maxsample == 0 || run.nsample <= s.maxsample) return count;
   run.nsample -= count;
-  const int64_t room = static_cast<int64_t>(s.maxsample) - run.nsample;
+  const int64_t room = s.maxsample - run.nsample;
   if (room < 1) return -1;
-  run.nsample += static_cast<int32_t>(room);
+  run.nsample += room;
   return static_cast<int>(room);
 }
 
@@ -96,6 +97,7 @@ static void convert_block(const RunSettings& s, RunState& run, int count, bool u
 void run_block_loop(const RunSettings& s, RunState& run) {
   const bool unchanged = passes_unchanged(s), floats = needs_floats(s);
   for (;;) {
+    check_interrupt();
     int count = read_block(s, run);
     if (verbose) printf("cnt = %d\n", count);
     if (count < 1) return;

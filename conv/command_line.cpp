@@ -47,7 +47,7 @@ int find_option(const char* word) {
 // without a number leaves it; one that cannot be read (a folder) ends the run.
 void read_length_file(RunSettings& s, const std::string& name) {
   FILE* file = open_or_die(name, "r");
-  scan_int32(file, s.length);
+  scan_int64(file, s.length);
   const bool failed = ferror(file) != 0;
   const int reason = errno;
   fclose(file);
@@ -56,6 +56,7 @@ void read_length_file(RunSettings& s, const std::string& name) {
     stop_on_errno(name);
   }
   s.lengthFile = name;
+  s.lengthInFile = name;
 }
 
 void apply_option(RunSettings& s, int option, const std::string& value) {
@@ -78,12 +79,12 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
     case OPT_R_UPPER: scan_float(value, s.refLevel); break;
     case OPT_L_UPPER: s.lengthOnly = true; break;
     case OPT_LF_UPPER: s.lengthOnly = true; s.lengthFile = value; break;
-    case OPT_L: scan_int32(value, s.maxsample); break;
+    case OPT_L: scan_int64(value, s.maxsample); break;
     case OPT_AI: scan_int(value, s.valuesPerSample); break;
     case OPT_R: scan_int32(value, s.rate); break;
-    case OPT_LE: scan_int32(value, s.length); break;
+    case OPT_LE: scan_int64(value, s.length); break;
     case OPT_LI: read_length_file(s, value); break;
-    case OPT_HS: scan_int32(value, s.skip_size); break;
+    case OPT_HS: scan_int64(value, s.skip_size); break;
     case OPT_NC: scan_int(value, s.channels); break;
     case OPT_INC: scan_int(value, s.increment); break;
     case OPT_I: s.inModeName = value; break;
@@ -118,7 +119,7 @@ void print_usage(const RunSettings& s, const char* programName) {
   printf("   -sw       :    swap bytes from input          D=no\n");
   printf("   -swo      :    swap bytes before output       D=no\n");
   printf("   -l n      :    max. number of samples         D=all\n");
-  printf("   -le n     :    length (needed for wav output) D=%ld\n", static_cast<long>(s.length));
+  printf("   -le n     :    length (needed for wav output) D=%lld\n", static_cast<long long>(s.length));
   printf("   -hs n     :    skip first n samples           D=0 \n");
   printf("   -nc n     :    number of channels             D=%d\n", s.channels);
   printf("   -at t     :    set start time [sec] for copy  D=0 \n");
@@ -176,10 +177,7 @@ void parse_command_line(RunSettings& s, int argc, char** argv) {
 }
 
 void check_settings(const RunSettings& s) {
-  if (s.channels < 1) stop_with(1, "can not handle %d channels\n", s.channels);
-  if (BUFSIZE % s.channels != 0)
-    stop_with(1, "Sorry, can not do multi channel,  BUFSIZE = %d, leaves rest of %d\n", BUFSIZE,
-              BUFSIZE % s.channels);
+  check_channel_count(s.channels);
   if (s.increment < 1) stop_with(1, "increment must be at least 1\n");
   if (s.valuesPerSample < 1) stop_with(1, "values per sample must be at least 1\n");
   if (s.asmWordSize < 1 || (s.asmAdpcm && s.asmWordSize > 8))

@@ -43,13 +43,12 @@ void open_input(RunSettings& s, RunState& run) {
   stop_with(1, "sorry! input mode  %s not implemented\n", FILE_MODE_NAME(s.inmode));
 }
 
-// One binary file per channel: <stem>_c<k>.voc; the output name ends as the last one.
+// One binary file per channel; the output name ends as the last one.
 static void open_channel_files(RunSettings& s, RunState& run) {
-  std::string stem = s.outname;
-  strip_extension(stem);
+  const std::string outname = s.outname;
   run.channelStreams.clear();
   for (int k = 0; k < s.channels; ++k) {
-    s.outname = stem + "_c" + std::to_string(k) + ".voc";
+    s.outname = channel_file_name(outname, k);
     run.channelStreams.push_back(open_buffered<OutStream>(s.outname, "wb"));
   }
 }
@@ -79,20 +78,14 @@ void open_outputs(RunSettings& s, RunState& run) {
   stop_with(1, "sorry! output mode %s not implemented\n", FILE_MODE_NAME(s.outmode));
 }
 
-void close_outputs(const RunSettings& s, RunState& run) {
-  switch (s.outmode) {
-    case MODE_NONE: return;
-    case MODE_MULTI_CHANNEL:
-      for (OutStream& channel : run.channelStreams) close_output(channel);
-      return;
-  }
-  finish_output_header(s, run);
-  close_output(run.output);
+void finish_outputs(const RunSettings& s, RunState& run, bool checked) {
+  for (OutStream& channel : run.channelStreams) end_output(channel, checked);
+  if (run.output.file == nullptr) return;
+  finish_output_header(s, run, checked);
+  end_output(run.output, checked);
 }
 
-void release_streams(RunState& run) {
-  release_output(run.output);
-  for (OutStream& channel : run.channelStreams) release_output(channel);
+void release_input(RunState& run) {
   if (run.input.file != nullptr && run.input.file != stdin) fclose(run.input.file);
   run.input.file = nullptr;
 }

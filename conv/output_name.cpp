@@ -1,5 +1,5 @@
 // The output name: composed from transliteration and speaker id with -cm, or
-// taken from the input name when the output name is only a leading '.' piece.
+// taken from the input name when the output name is a bare extension.
 #include <cstdio>
 
 #include "conv/run.h"
@@ -12,16 +12,32 @@ bool strip_extension(std::string& name) {
   return true;
 }
 
+bool is_bare_extension(const std::string& name) {
+  return name.starts_with('.') && name.find('/') == std::string::npos;
+}
+
+static std::string with_extension(std::string name, const char* extension) {
+  strip_extension(name);
+  return name + extension;
+}
+
+std::optional<std::string> name_from_input(const RunSettings& s) {
+  if (!is_bare_extension(s.outname)) return std::nullopt;
+  const char* extension = default_extension(s.outmode);
+  if (extension == nullptr) return std::nullopt;
+  return with_extension(s.inname, extension);
+}
+
+std::string channel_file_name(std::string outname, int k) {
+  strip_extension(outname);
+  return outname + "_c" + std::to_string(k) + ".voc";
+}
+
 void derive_output_name(RunSettings& s) {
   if (s.composeName) {
-    std::string name = s.outname;
-    strip_extension(name);
-    name += s.transliteration + "#" + s.speakerId + EXTENSION_NAME(s.outmode);
-    s.outname = name;
+    s.outname = with_extension(s.outname, "") + s.transliteration + "#" + s.speakerId + EXTENSION_NAME(s.outmode);
     printf("New outname : %s\n", s.outname.c_str());
-  } else if (!s.outname.empty() && s.outname[0] == '.') {
-    std::string name = s.inname;
-    strip_extension(name);
-    s.outname = name + EXTENSION_NAME(s.outmode);
+  } else if (is_bare_extension(s.outname)) {
+    s.outname = with_extension(s.inname, EXTENSION_NAME(s.outmode));
   }
 }

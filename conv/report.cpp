@@ -19,13 +19,13 @@ static void report_line(const char* format, ...) {
   va_end(args);
 }
 
-static void write_length_file(const std::string& name, int32_t nsample) {
+static void write_length_file(const std::string& name, int64_t nsample) {
   OutStream file{open_or_die(name, "w"), name, nullptr};
-  write_format(file, "%li\n", static_cast<long>(nsample));
+  write_format(file, "%lli\n", static_cast<long long>(nsample));
   close_output(file);
 }
 
-static void print_statistics(const RunSettings& s, int32_t nsample, SampleStats& st) {
+static void print_statistics(const RunSettings& s, int64_t nsample, SampleStats& st) {
   report_line("min       =  %10.2f\n", st.min);
   report_line("max       =  %10.2f\n", st.max);
   report_line("mean      =  %10.2f\n", st.sum);
@@ -43,15 +43,15 @@ static void print_statistics(const RunSettings& s, int32_t nsample, SampleStats&
   }
 }
 
-void print_report(const RunSettings& s, int32_t nsample, SampleStats& st) {
+void print_report(const RunSettings& s, int64_t nsample, SampleStats& st) {
   if (s.lengthOnly) {
-    report_line("%li\n", static_cast<long>(nsample));
+    report_line("%lli\n", static_cast<long long>(nsample));
     if (s.lengthFile) write_length_file(*s.lengthFile, nsample);
     return;
   }
   st.sum = static_cast<float>(static_cast<double>(st.sum) / static_cast<double>(nsample));
   st.energy = static_cast<float>(static_cast<double>(st.energy) / static_cast<double>(nsample));
-  report_line("nsample   =  %10li, %10.2f sec\n", static_cast<long>(nsample),
+  report_line("nsample   =  %10lli, %10.2f sec\n", static_cast<long long>(nsample),
               static_cast<double>(nsample) / static_cast<double>(s.rate));
   if (nsample == 0 || s.statsLevel == 0) return;
   print_statistics(s, nsample, st);

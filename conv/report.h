@@ -8,4 +8,4 @@
 
 // Prints the report for `nsample` delivered samples. Never fails but for a
 // length file that cannot be written.
-void print_report(const RunSettings& s, int32_t nsample, SampleStats& stats);
+void print_report(const RunSettings& s, int64_t nsample, SampleStats& stats);

@@ -23,13 +23,13 @@ struct RunState {
   OutStream output;
   std::vector<OutStream> channelStreams;  // multi channel output, one per channel
 
-  int32_t nsample = 0;      // samples delivered after decimation and the limit
+  int64_t nsample = 0;      // samples delivered after decimation and the limit
   int decimationCarry = 0;  // position in the next block of the next kept sample
-  int valueCounter = 0;     // values accepted by the text readers, run-wide
+  int64_t valueCounter = 0; // values accepted by the text readers, run-wide
   SampleStats stats;
 
   // Writers' state carried from block to block.
-  int32_t hexValueCount = 0;  // A-law hex values written
+  int64_t hexValueCount = 0;  // A-law hex values written
   uint32_t asmBits = 0;       // ADPCM assembler word being filled
   int16_t asmNibbles = 0;     // codes in asmBits
   bool wavHeaderWritten = false;

@@ -25,12 +25,13 @@ struct RunSettings {
   float endTime = 0;            // -et, seconds; 0 means to the end
   float refLevel = 0;           // -R: reference of the dB line; 0 means none
   bool lengthOnly = false;      // -L, -LF: report only the sample count
-  std::optional<std::string> lengthFile;  // -LF, -LI
-  int32_t maxsample = 0;        // -l: most samples to copy; 0 means all
+  std::optional<std::string> lengthFile;  // -LF, -LI: where -L writes the count
+  std::optional<std::string> lengthInFile;  // -LI: the file the length was read from
+  int64_t maxsample = 0;        // -l: most samples to copy; 0 means all
   int valuesPerSample = 1;      // -ai: ASCII values read per sample, the last kept
   int32_t rate = 8000;          // -r, or the input header / SAM label file
-  int32_t length = 0;           // -le, -LI, NIST sample_count or the segment end
-  int32_t skip_size = 0;        // -hs: input samples skipped
+  int64_t length = 0;           // -le, -LI, NIST sample_count or the segment end
+  int64_t skip_size = 0;        // -hs: input samples skipped
   int channels = 1;             // -nc
   int increment = 1;            // -inc: keep every n-th sample
   std::optional<std::string> inModeName;   // -i
@@ -55,6 +56,10 @@ struct RunSettings {
   int outmode = -1;                        // resolved output file mode
   std::vector<std::string> commandLine;    // the whole argument vector, program name first
 };
+
+// A block must hold whole frames: a channel count ("-nc", a SAM "NCH:" line)
+// below 1 or not dividing BUFSIZE ends the run with its message.
+void check_channel_count(int channels);
 
 // -v: every stage may print extra lines.
 extern bool verbose;

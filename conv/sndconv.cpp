@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "conv/command_line.h"
+#include "conv/interrupt.h"
 #include "conv/report.h"
 #include "conv/run.h"
 #include "conv/settings.h"
@@ -32,9 +34,11 @@ int sndconv_main(int argc, char** argv) {
   stdoutClosed = false;
   set_name_echo(true);
   RunSettings settings;
-  auto run = std::make_unique<RunState>();
+  std::unique_ptr<RunState> run;
   int code = 0;
+  catch_interruptions();
   try {
+    run = std::make_unique<RunState>();
     parse_command_line(settings, argc, argv);
     check_settings(settings);
     resolve_file_modes(settings);
@@ -42,7 +46,15 @@ int sndconv_main(int argc, char** argv) {
     print_report(settings, run->nsample, run->stats);
   } catch (const RunStop& stop) {
     code = stop.code;
+  } catch (const std::bad_alloc&) {
+    fflush(stdout);
+    fprintf(stderr, "out of memory\n");
+    code = 1;
   }
-  release_streams(*run);
+  if (run) {
+    finish_outputs(settings, *run, false);
+    release_input(*run);
+  }
+  release_interruptions();
   return check_stdout(code);
 }

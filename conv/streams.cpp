@@ -7,18 +7,35 @@
 #include <cstdarg>
 #include <vector>
 
+#include "conv/interrupt.h"
 #include "conv/stop.h"
 
 bool stdoutClosed = false;
 
+// A read cut short by a signal is the interruption, not an error of the file.
+[[noreturn]] static void stop_on_read_error(const InStream& in) {
+  const int reason = errno;
+  check_interrupt();
+  errno = reason;
+  stop_on_errno(in.name);
+}
+
+// A write cut short by a signal (a full pipe) is the interruption too.
+[[noreturn]] static void stop_on_write_error(const OutStream& out) {
+  const int reason = errno;
+  check_interrupt();
+  errno = reason;
+  stop_on_errno(out.name);
+}
+
 size_t read_items(InStream& in, void* items, size_t size, size_t count) {
   size_t got = fread(items, size, count, in.file);
-  if (got < count && ferror(in.file)) stop_on_errno(in.name);
+  if (got < count && ferror(in.file)) stop_on_read_error(in);
   return got;
 }
 
 void check_read(InStream& in) {
-  if (ferror_unlocked(in.file)) stop_on_errno(in.name);
+  if (ferror_unlocked(in.file)) stop_on_read_error(in);
 }
 
 bool read_token(InStream& in, std::string& token) {
@@ -37,7 +54,7 @@ bool read_token(InStream& in, std::string& token) {
 
 void write_bytes(OutStream& out, const void* bytes, size_t count) {
   if (count == 0) return;
-  if (fwrite(bytes, 1, count, out.file) != count) stop_on_errno(out.name);
+  if (fwrite(bytes, 1, count, out.file) != count) stop_on_write_error(out);
 }
 
 void write_format(OutStream& out, const char* format, ...) {
@@ -46,7 +63,7 @@ void write_format(OutStream& out, const char* format, ...) {
   va_start(args, format);
   int n = vsnprintf(small, sizeof small, format, args);
   va_end(args);
-  if (n < 0) stop_on_errno(out.name);
+  if (n < 0) stop_on_write_error(out);
   if (static_cast<size_t>(n) < sizeof small) {
     write_bytes(out, small, static_cast<size_t>(n));
     return;
@@ -63,7 +80,7 @@ void close_output(OutStream& out) {
   FILE* file = out.file;
   out.file = nullptr;
   if (file == stdout) {
-    if (fflush(stdout) != 0 || ferror(stdout)) stop_on_errno(out.name);
+    if (fflush(stdout) != 0 || ferror(stdout)) stop_on_write_error(out);
     stdoutClosed = true;
     return;
   }
@@ -71,7 +88,12 @@ void close_output(OutStream& out) {
   int reason = errno;
   if (fclose(file) != 0) failed = true;
   else if (failed) errno = reason;
-  if (failed) stop_on_errno(out.name);
+  if (failed) stop_on_write_error(out);
+}
+
+void end_output(OutStream& out, bool checked) {
+  if (checked) close_output(out);
+  else release_output(out);
 }
 
 void release_output(OutStream& out) {

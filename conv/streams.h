@@ -38,6 +38,8 @@ void write_format(OutStream& out, const char* format, ...) __attribute__((format
 void close_output(OutStream& out);
 // Closes whatever is still open, without checks (after a stop).
 void release_output(OutStream& out);
+// close_output when `checked`, release_output otherwise.
+void end_output(OutStream& out, bool checked);
 
 // True once standard output was closed as the STDOUT_A output: later report
 // lines are not printed.

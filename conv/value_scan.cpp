@@ -26,9 +26,16 @@ bool scan_int(const std::string& text, int& value) {
   return true;
 }
 
-bool scan_int32(FILE* file, int32_t& value) {
-  long wide = 0;
-  if (fscanf(file, "%ld", &wide) != 1) return false;
-  value = clamp_to_int32(wide);
+bool scan_int64(const std::string& text, int64_t& value) {
+  long long wide = 0;
+  if (sscanf(text.c_str(), "%lld", &wide) != 1) return false;
+  value = wide;
+  return true;
+}
+
+bool scan_int64(FILE* file, int64_t& value) {
+  long long wide = 0;
+  if (fscanf(file, "%lld", &wide) != 1) return false;
+  value = wide;
   return true;
 }

@@ -13,5 +13,7 @@ bool scan_float(const std::string& text, float& value);
 // "%ld" / "%d" on a platform of 32-bit integers: beyond the range saturates.
 bool scan_int32(const std::string& text, int32_t& value);
 bool scan_int(const std::string& text, int& value);
-// "%ld" from a text file, with the same saturation.
-bool scan_int32(FILE* file, int32_t& value);
+// Counts and positions ("-l", "-hs", "-le", "-LI", NIST sample counts) hold
+// 64 bits: "%lld", saturating at the 64-bit limits.
+bool scan_int64(const std::string& text, int64_t& value);
+bool scan_int64(FILE* file, int64_t& value);

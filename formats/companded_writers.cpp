@@ -23,9 +23,9 @@ void write_alaw_hex_block(const RunSettings&, RunState& run, int count) {
   for (int i = 0; i < count; ++i) {
     const unsigned code = run.outBytes[i];
     const char item[4] = {hexDigits[code >> 4], hexDigits[code & 0xF], ' ', '\n'};
-    const bool lineEnd = (static_cast<int64_t>(run.hexValueCount) + 1) % 20 == 0;
+    const bool lineEnd = (run.hexValueCount + 1) % 20 == 0;
     text_append(text, std::string_view(item, lineEnd ? 4 : 3));
-    run.hexValueCount = static_cast<int32_t>(static_cast<uint32_t>(run.hexValueCount) + 1);
+    ++run.hexValueCount;
   }
   text_flush(text);
 }

@@ -71,8 +71,8 @@ void write_output_header(const RunSettings& s, RunState& run) {
   }
 }
 
-void finish_output_header(const RunSettings& s, RunState& run) {
+void finish_output_header(const RunSettings& s, RunState& run, bool checked) {
   switch (s.outmode) {
-    case MODE_MS_WAV: finish_wav_header(s, run); return;
+    case MODE_MS_WAV: finish_wav_header(s, run, checked); return;
   }
 }

@@ -13,4 +13,4 @@ void read_input_header(RunSettings& s, RunState& run);
 // What the output mode puts in front of the samples, right after opening.
 void write_output_header(const RunSettings& s, RunState& run);
 // Makes the output header agree with what was written, before the output closes.
-void finish_output_header(const RunSettings& s, RunState& run);
+void finish_output_header(const RunSettings& s, RunState& run, bool checked);

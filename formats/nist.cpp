@@ -47,11 +47,19 @@ std::string_view take_first_lines(std::string_view text, size_t& from, size_t lo
   return length;
 }
 
-// A decimal integer as "%ld" reads it, held to the 32-bit range; nothing when
+// A decimal integer as "%lld" reads it, held to the 64-bit range; nothing when
 // the text does not begin with one.
-std::optional<int32_t> number_in(std::string_view text) {
-  int32_t value = 0;
-  if (!scan_int32(std::string(text), value)) return std::nullopt;
+std::optional<int64_t> number_in(std::string_view text) {
+  int64_t value = 0;
+  if (!scan_int64(std::string(text), value)) return std::nullopt;
+  return value;
+}
+
+// Header values become parts of composed file names: a '/' or a control byte
+// would lead the name out of the output's folder, so each becomes '_'.
+std::string name_safe(std::string value) {
+  for (char& c : value)
+    if (c == '/' || static_cast<unsigned char>(c) < 32) c = '_';
   return value;
 }
 
@@ -88,17 +96,17 @@ void read_nist_header(RunSettings& s, RunState& run) {
   }
   nist_speaker_info(header, s.speakerId, s.transliteration);
   const std::string_view text = text_of(header);
-  s.rate = nist_field(text, "sample_rate");
+  s.rate = clamp_to_int32(nist_field(text, "sample_rate"));
   s.length = nist_field(text, "sample_count");
   printf("sampling rate: %ld\n", static_cast<long>(s.rate));
-  printf("length: %ld\n", static_cast<long>(s.length));
+  printf("length: %lld\n", static_cast<long long>(s.length));
 }
 
 int nist_header_length(std::string_view text) {
   size_t from = 0;
-  const std::optional<int32_t> length = number_in(take_first_lines(text, from, lengthScanLine));
+  const std::optional<int64_t> length = number_in(take_first_lines(text, from, lengthScanLine));
   if (!length || *length < 0) header_corrupt();
-  return *length;
+  return static_cast<int>(clamp_to_int32(*length));
 }
 
 void show_nist_header(std::string_view text) {
@@ -122,7 +130,7 @@ void nist_speaker_info(std::array<char, 2048>& header, std::string& speakerId, s
   const std::string_view text = text_of(header);
   size_t at = text.find("speaker_id");
   if (at != std::string_view::npos) {
-    speakerId = piece(text, at + 15, 3);
+    speakerId = name_safe(piece(text, at + 15, 3));
     printf("id: %s\n", speakerId.c_str());
   }
   at = text.find("transliteration -s");
@@ -133,11 +141,11 @@ void nist_speaker_info(std::array<char, 2048>& header, std::string& speakerId, s
   std::string value(rest.substr(0, rest.find('\n')));
   for (char& c : value)
     if (c == ' ') c = '_';
-  transliteration = value;
+  transliteration = name_safe(value);
   printf("tr: %s\n", transliteration.c_str());
 }
 
-int32_t nist_field(std::string_view text, std::string_view name) {
+int64_t nist_field(std::string_view text, std::string_view name) {
   const size_t at = text.find(name);
   if (at == std::string_view::npos) return -1;
   const size_t type = text.find("-i", at);

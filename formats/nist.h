@@ -20,4 +20,4 @@ void show_nist_header(std::string_view text);
 // Takes speaker id and transliteration from the header when it holds them.
 void nist_speaker_info(std::array<char, 2048>& header, std::string& speakerId, std::string& transliteration);
 // The integer after "-i" that follows the field name; -1 when there is none.
-int32_t nist_field(std::string_view text, std::string_view name);
+int64_t nist_field(std::string_view text, std::string_view name);

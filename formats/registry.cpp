@@ -67,7 +67,7 @@ const char* FILE_MODE_NAME(int mode) {
   stop_with(1, "FILE_MODE_NAME: sorry! mode not implemented\n");
 }
 
-const char* EXTENSION_NAME(int mode) {
+const char* default_extension(int mode) {
   switch (mode) {
     case MODE_ASCII: return ".asc";
     case MODE_SUN_AUDIO: return ".au";
@@ -82,7 +82,13 @@ const char* EXTENSION_NAME(int mode) {
     case MODE_SPDCAR: return ".dev";
     case MODE_MULTI_CHANNEL: return ".mul";
   }
-  stop_with(1, "EXTENSION_NAME: sorry! mode not implemented\n");
+  return nullptr;
+}
+
+const char* EXTENSION_NAME(int mode) {
+  const char* extension = default_extension(mode);
+  if (extension == nullptr) stop_with(1, "EXTENSION_NAME: sorry! mode not implemented\n");
+  return extension;
 }
 
 void print_known_extensions() {

@@ -35,5 +35,7 @@ int FILE_MODE_FROM_NAME(const std::string& name);
 const char* FILE_MODE_NAME(int mode);
 // Default extension (with its dot) of an output mode; modes without one stop the run.
 const char* EXTENSION_NAME(int mode);
+// The same, or nullptr for a mode without one.
+const char* default_extension(int mode);
 void set_name_echo(bool on);
 void print_known_extensions();

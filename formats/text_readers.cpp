@@ -9,7 +9,8 @@
 #include "formats/readers.h"
 
 void stop_unrecognizable(const RunSettings& s, const RunState& run) {
-  stop_with(1, "unrecognizable input in file %s at line %d\n", s.inname.c_str(), run.valueCounter);
+  stop_with(1, "unrecognizable input in file %s at line %lld\n", s.inname.c_str(),
+            static_cast<long long>(run.valueCounter));
 }
 
 // One hexadecimal value, its low 8 bits bit-reversed with -br; false at the end

@@ -3,7 +3,9 @@
 #include "formats/wav.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -21,8 +23,8 @@ constexpr ChunkId riffId = {'R', 'I', 'F', 'F'};
 constexpr ChunkId dataId = {'d', 'a', 't', 'a'};
 
 // Byte offsets of the two lengths in the 44-byte output header.
-constexpr long riffLengthOffset = 4;
-constexpr long dataLengthOffset = 40;
+constexpr off_t riffLengthOffset = 4;
+constexpr off_t dataLengthOffset = 40;
 
 [[noreturn]] void header_ends_early() { stop_with(1, "ERROR: PC-wav header ends early\n"); }
 
@@ -129,20 +131,42 @@ void walk_to_data(InStream& in, bool swap, ChunkId id, int32_t length) {
   }
 }
 
-// One length field of the written header, in the header's byte order.
-void rewrite_length(OutStream& out, long offset, uint32_t value, bool swap) {
+// The most data bytes the two 32-bit length fields can state; beyond it both
+// say 0xFFFFFFFF, "read to the end of the file".
+constexpr uint64_t longestStatedData = 0xFFFFFFFFu - 36u;
+constexpr uint32_t unknownLength = 0xFFFFFFFFu;
+
+// The header's RIFF and data lengths for `dataBytes` of samples.
+struct HeaderLengths {
+  uint32_t riff;
+  uint32_t data;
+};
+
+HeaderLengths lengths_for(uint64_t dataBytes) {
+  if (dataBytes > longestStatedData) return {unknownLength, unknownLength};
+  return {static_cast<uint32_t>(dataBytes) + 36u, static_cast<uint32_t>(dataBytes)};
+}
+
+// One length field of the written header, in the header's byte order, written
+// in place beside the stream (whose buffer is empty by now).
+bool rewrite_length(int fd, off_t offset, uint32_t value, bool swap) {
   uint8_t bytes[4];
   if (swap)
     write_be32(bytes, static_cast<int32_t>(value));
   else
     write_le32(bytes, static_cast<int32_t>(value));
-  if (fseek(out.file, offset, SEEK_SET) != 0) stop_on_errno(out.name);
-  write_bytes(out, bytes, sizeof bytes);
+  return pwrite(fd, bytes, sizeof bytes, offset) == static_cast<ssize_t>(sizeof bytes);
 }
 
-bool is_regular_file(FILE* file) {
+// The data bytes that stand in the file behind the header: the samples written,
+// or fewer when the disk took less.
+bool data_bytes_in_file(const RunState& run, uint64_t& dataBytes) {
   struct stat status;
-  return fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+  if (fstat(fileno(run.output.file), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+  if (status.st_size < 44) return false;
+  const uint64_t stored = static_cast<uint64_t>(status.st_size - 44) & ~uint64_t{1};
+  dataBytes = std::min(stored, 2 * static_cast<uint64_t>(run.nsample));
+  return true;
 }
 
 // 8-bit samples arrive as their unsigned values 0 to 255; -sw exchanges
@@ -222,10 +246,13 @@ void read_wav_header(RunSettings& s, RunState& run) {
 // The samples written are always 16-bit, so block align and bits are fixed and
 // neither they nor the bytes per second take the channel count into account.
 void write_wav_header(const RunSettings& s, RunState& run) {
+  // A declared length beyond what the fields can state is written as unknown;
+  // below it the fields keep the 32-bit arithmetic, as for negative lengths.
   const uint32_t dataBytes = static_cast<uint32_t>(s.length) * 2u;
-  int32_t dataLength = static_cast<int32_t>(dataBytes);
+  const bool tooLong = s.length > 0 && 2 * static_cast<uint64_t>(s.length) > longestStatedData;
+  int32_t dataLength = static_cast<int32_t>(tooLong ? unknownLength : dataBytes);
   int32_t formatLength = 16;
-  int32_t riffLength = static_cast<int32_t>(dataBytes + 16u + 20u);
+  int32_t riffLength = static_cast<int32_t>(tooLong ? unknownLength : dataBytes + 16u + 20u);
   int16_t tag = 1;
   int16_t channels = static_cast<int16_t>(static_cast<uint16_t>(s.channels));
   int32_t rate = s.rate;
@@ -265,14 +292,24 @@ void write_wav_header(const RunSettings& s, RunState& run) {
   run.wavHeaderWritten = true;
 }
 
-// The header was written before the samples from the length known then; at the
-// end the two lengths are set from the samples actually written, 2 bytes each.
-void finish_wav_header(const RunSettings& s, RunState& run) {
-  if (!run.wavHeaderWritten || run.output.file == nullptr || !is_regular_file(run.output.file)) return;
-  const uint32_t dataBytes = static_cast<uint32_t>(run.nsample) * 2u;
-  rewrite_length(run.output, riffLengthOffset, dataBytes + 36u, s.swapOutput);
-  rewrite_length(run.output, dataLengthOffset, dataBytes, s.swapOutput);
-  if (fseek(run.output.file, 0, SEEK_END) != 0) stop_on_errno(run.output.name);
+// The header was written before the samples from the length known then; at any
+// end of the run the two lengths are set from the samples that reached the file,
+// 2 bytes each. Pipes keep the header as first written.
+void finish_wav_header(const RunSettings& s, RunState& run, bool checked) {
+  OutStream& out = run.output;
+  if (!run.wavHeaderWritten || out.file == nullptr) return;
+  if ((fflush(out.file) != 0 || ferror(out.file)) && checked) stop_on_errno(out.name);
+  uint64_t dataBytes = 0;
+  if (!data_bytes_in_file(run, dataBytes)) return;
+  const HeaderLengths lengths = lengths_for(dataBytes);
+  const int fd = fileno(out.file);
+  const bool written = rewrite_length(fd, riffLengthOffset, lengths.riff, s.swapOutput) &&
+                       rewrite_length(fd, dataLengthOffset, lengths.data, s.swapOutput);
+  if (!written && checked) stop_on_errno(out.name);
+  if (lengths.data == unknownLength) {
+    fflush(stdout);
+    fprintf(stderr, "%s: too long for an MS-wav header, lengths written as unknown\n", out.name.c_str());
+  }
 }
 
 int read_wav_block(const RunSettings& s, RunState& run) {

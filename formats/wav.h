@@ -11,9 +11,10 @@
 void read_wav_header(RunSettings& s, RunState& run);
 // Writes the 44-byte header from rate, length and channels as they stand.
 void write_wav_header(const RunSettings& s, RunState& run);
-// Makes the written header's two lengths agree with the samples written, when
-// the output is a regular file. Prints nothing.
-void finish_wav_header(const RunSettings& s, RunState& run);
+// Makes the written header's two lengths agree with the samples that reached
+// the file, when the output is a regular file. Errors end the run only when
+// `checked` (the normal end); after a stop the rewrite is done as far as it goes.
+void finish_wav_header(const RunSettings& s, RunState& run, bool checked);
 // Prints "chunk: <" the four bytes ">".
 void print_chunk_id(const uint8_t* id);
 // One block of samples of 1, 2 or 4 bytes each, by bytesPerSample.

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "gen/interrupt.h"
 #include "gen/stop.h"
 
 int32_t sample_to_int(float value) {
@@ -42,6 +43,7 @@ OutputFile open_output(const std::string& name) {
 // A write error: the stream is closed and the run ends with exit code 1.
 [[noreturn]] static void fail_output(OutputFile& output) {
   int error = errno;
+  check_interrupt();  // a write cut short by a signal is the interruption
   fclose(output.file);
   output.file = nullptr;
   stop_on_error(1, output.name, error);
@@ -56,7 +58,15 @@ void write_sample(OutputFile& output, float value, bool floatOutput) {
 }
 
 void write_zero_lines(OutputFile& output, int64_t count) {
-  for (int64_t i = 0; i < count; ++i) write_text(output, "0\n");
+  for (int64_t i = 0; i < count; ++i) {
+    check_interrupt();
+    write_text(output, "0\n");
+  }
+}
+
+void release_output(OutputFile& output) {
+  if (output.file != nullptr) fclose(output.file);
+  output.file = nullptr;
 }
 
 void close_output(OutputFile& output) {

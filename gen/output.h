@@ -30,3 +30,5 @@ void write_zero_lines(OutputFile& output, int64_t count);
 
 // Flushes and closes; a failed write ends the run with exit code 1.
 void close_output(OutputFile& output);
+// Closes without checks (after a stop), keeping what was written.
+void release_output(OutputFile& output);

@@ -5,8 +5,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "gen/command_line.h"
+#include "gen/interrupt.h"
 #include "gen/output.h"
 #include "gen/settings.h"
 #include "gen/signal.h"
@@ -16,6 +18,7 @@
 static void write_signal(GeneratorSettings& settings, OutputFile& output, int64_t signalCount) {
   SignalState state = start_signal(settings);
   for (int64_t i = 0; i < signalCount; ++i) {
+    check_interrupt();
     write_sample(output, next_sample(settings, state), settings.floatOutput);
     sweep_step(settings, i, signalCount);
   }
@@ -30,9 +33,14 @@ static void generate(int argc, char** argv) {
 
   OutputFile output = open_output(settings.outputName);
   const int64_t signalCount = int64_t(settings.sampleCount) - 2 * int64_t(settings.zeroCount);
-  write_zero_lines(output, settings.zeroCount);
-  write_signal(settings, output, signalCount);
-  write_zero_lines(output, settings.zeroCount);
+  try {
+    write_zero_lines(output, settings.zeroCount);
+    write_signal(settings, output, signalCount);
+    write_zero_lines(output, settings.zeroCount);
+  } catch (const GeneratorStop&) {
+    release_output(output);  // an interruption keeps the lines written so far
+    throw;
+  }
   close_output(output);
 }
 
@@ -45,10 +53,17 @@ static int check_stdout(int code) {
 }
 
 int tonemaker_main(int argc, char** argv) {
+  int code = 0;
+  catch_interruptions();
   try {
     generate(argc, argv);
   } catch (const GeneratorStop& stop) {
-    return check_stdout(stop.code);
+    code = stop.code;
+  } catch (const std::bad_alloc&) {
+    fflush(stdout);
+    fputs("out of memory\n", stderr);
+    code = 1;
   }
-  return check_stdout(0);
+  release_interruptions();
+  return check_stdout(code);
 }

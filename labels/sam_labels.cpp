@@ -41,9 +41,10 @@ static void read_segment_line(RunSettings& s, RunState& run, const std::string& 
   run.samLabelText = text;
 }
 
+// Checked at once: a count the blocks cannot split ends the run before any
+// output exists.
 static void read_channel_line(RunSettings& s, const std::string& line) {
-  if (scan_int(line.substr(4), s.channels) && s.channels < 1)
-    stop_with(1, "can not handle %d channels\n", s.channels);
+  if (scan_int(line.substr(4), s.channels)) check_channel_count(s.channels);
 }
 
 void read_sam_labels(RunSettings& s, RunState& run, InStream& in) {

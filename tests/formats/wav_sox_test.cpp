@@ -12,16 +12,6 @@ namespace {
 
 constexpr auto npos = std::string::npos;
 
-std::string find_sox() {
-  const char* path = getenv("PATH");
-  std::istringstream dirs(path != nullptr ? path : "/usr/bin:/bin");
-  for (std::string folder; std::getline(dirs, folder, ':');) {
-    const std::string candidate = (folder.empty() ? "." : folder) + "/sox";
-    if (access(candidate.c_str(), X_OK) == 0) return candidate;
-  }
-  return "";
-}
-
 std::vector<int> byte_values(const std::string& bytes) {
   std::vector<int> values;
   for (char c : bytes) values.push_back(static_cast<uint8_t>(c));
@@ -33,7 +23,7 @@ class WavSoxTest : public SndconvTest {
   std::string sox;
 
   void SetUp() override {
-    sox = find_sox();
+    sox = find_program("sox");
     if (sox.empty()) GTEST_SKIP() << "sox is not installed; the sox interoperability tests need it";
   }
 

@@ -103,6 +103,21 @@ TEST(TonemakerCli, FileThatCannotBeWrittenFails) {
   EXPECT_EQ(run.result.err, "no/such/dir.asc: No such file or directory\n");
 }
 
+TEST(TonemakerCli, TerminationKeepsTheWholeLinesWritten) {
+  TempDir dir;
+  const std::string script = std::string(TONEMAKER_BIN) +
+                             " -const -a 7 -n 200000000 long.asc & sleep 0.3; kill -TERM $!; wait $!";
+  const ProgramResult r = run_program("/bin/sh", {"-c", script}, dir.path());
+  EXPECT_EQ(r.code, 143);
+  EXPECT_EQ(r.err, "interrupted\n");
+  const std::string text = dir.read("long.asc");
+  ASSERT_FALSE(text.empty());
+  EXPECT_LT(text.size(), 400000000u);
+  EXPECT_EQ(text.find_first_not_of("7\n"), std::string::npos);
+  EXPECT_EQ(text.size() % 2, 0u);
+  EXPECT_EQ(text.back(), '\n');
+}
+
 TEST(TonemakerCli, RunsAsAFunction) {
   TempDir dir;
   std::string name = dir.file("c.asc");

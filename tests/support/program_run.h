@@ -19,3 +19,6 @@ ProgramResult run_program(const std::string& program, const std::vector<std::str
 ProgramResult run_program_as(const std::string& program, const std::string& argv0,
                              const std::vector<std::string>& args, const std::string& dir,
                              const std::string& input = "");
+
+// The full path of a program found on the PATH, or "" when there is none.
+std::string find_program(const std::string& name);

@@ -1,0 +1,36 @@
+// tonemaker's signal handlers, which store the signal number and nothing else,
+// and the check of the line loops.
+#include "gen/interrupt.h"
+
+#include <csignal>
+#include <cstdio>
+
+#include "gen/stop.h"
+
+static volatile sig_atomic_t signalNumber = 0;
+static constexpr int handled[] = {SIGINT, SIGTERM, SIGHUP};
+static struct sigaction previous[std::size(handled)];
+
+extern "C" void store_signal(int number) { signalNumber = number; }
+
+void catch_interruptions() {
+  signalNumber = 0;
+  struct sigaction action {};
+  action.sa_handler = store_signal;  // no SA_RESTART: a blocked write returns
+  sigemptyset(&action.sa_mask);
+  for (size_t k = 0; k < std::size(handled); ++k) {
+    sigaction(handled[k], nullptr, &previous[k]);
+    if (previous[k].sa_handler != SIG_IGN) sigaction(handled[k], &action, nullptr);
+  }
+}
+
+void release_interruptions() {
+  for (size_t k = 0; k < std::size(handled); ++k) sigaction(handled[k], &previous[k], nullptr);
+}
+
+void check_interrupt() {
+  if (signalNumber == 0) return;
+  fflush(stdout);
+  fputs("interrupted\n", stderr);
+  stop_run(128 + signalNumber);
+}
