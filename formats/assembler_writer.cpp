@@ -2,10 +2,10 @@
 // then one line a word: A-law codes, linear values, or packed 4-bit ADPCM codes.
 #include <algorithm>
 
-#include "conv/text_format.h"
+#include "core/text_format.h"
 #include "formats/block_writers.h"
 #include "formats/codecs.h"
-#include "formats/text_block.h"
+#include "core/text_block.h"
 
 void write_asm_header(const RunSettings& s, RunState& run) {
   TextBlock text{run.output};

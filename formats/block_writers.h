@@ -1,8 +1,8 @@
 // Block writers of the output modes that are not the base formats: VAX-ILS
 // samples, A-law bytes and hex text, mu-law hex, float text, assembler, channels.
 #pragma once
-#include "conv/run_state.h"
-#include "conv/settings.h"
+#include "core/run_state.h"
+#include "core/settings.h"
 
 // Mode 2: 16-bit words, most significant byte first.
 void write_vax_block(const RunSettings& s, RunState& run, int count);

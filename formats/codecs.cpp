@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdio>
 
-#include "conv/settings.h"
-#include "conv/stop.h"
+#include "core/settings.h"
+#include "core/stop.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "formats/block_writers.h"
 #include "formats/codecs.h"
-#include "formats/text_block.h"
+#include "core/text_block.h"
 
 void write_alaw_block(const RunSettings& s, RunState& run, int count) {
   alaw_encode_block(run.outShorts.data(), run.outBytes.data(), count);

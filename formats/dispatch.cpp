@@ -2,8 +2,8 @@
 // case a mode, each calling the format's own function.
 #include "formats/dispatch.h"
 
-#include "conv/base_formats.h"
-#include "conv/stop.h"
+#include "formats/ascii.h"
+#include "core/stop.h"
 #include "formats/block_writers.h"
 #include "formats/htk.h"
 #include "formats/matlab.h"

@@ -1,8 +1,8 @@
 // The per-mode dispatch of the run: one switch over the file mode for each of
 // reading a block, writing a block, and the header steps of input and output.
 #pragma once
-#include "conv/run_state.h"
-#include "conv/settings.h"
+#include "core/run_state.h"
+#include "core/settings.h"
 
 // Fills up to BUFSIZE entries of the input mode's sample array; returns the count.
 int read_block(const RunSettings& s, RunState& run);

@@ -1,8 +1,8 @@
 // HTK waveform input (file mode 20): the 12-byte header gives the sample rate;
 // the samples that follow are 16-bit words, read as headerless linear samples.
 #pragma once
-#include "conv/run_state.h"
-#include "conv/settings.h"
+#include "core/run_state.h"
+#include "core/settings.h"
 
 // Reads the header, sets rate and prints it.
 void read_htk_header(RunSettings& s, RunState& run);

@@ -1,6 +1,6 @@
 // Multi channel output (mode 22): an interleaved block is split into one
 // stream of 16-bit words per channel, one write a channel and block.
-#include "conv/stop.h"
+#include "core/stop.h"
 #include "formats/block_writers.h"
 #include "formats/codecs.h"
 

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <optional>
 
-#include "conv/stop.h"
-#include "conv/value_scan.h"
+#include "core/stop.h"
+#include "core/value_scan.h"
 
 namespace {
 

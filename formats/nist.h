@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "conv/run_state.h"
-#include "conv/settings.h"
+#include "core/run_state.h"
+#include "core/settings.h"
 
 // Reads the header into nistHeader and leaves the input at the first sample;
 // sets rate, length, and speakerId and transliteration when the header has them.

@@ -1,8 +1,8 @@
 // Block readers of the A-law, PCM, Speechdat-Car, hexadecimal, float and MOTOROLA
 // inputs. Each fills up to BUFSIZE entries of its sample array and returns the count.
 #pragma once
-#include "conv/run_state.h"
-#include "conv/settings.h"
+#include "core/run_state.h"
+#include "core/settings.h"
 
 // Mode 4: one A-law byte a sample, into inShorts.
 int read_alaw_block(const RunSettings& s, RunState& run);

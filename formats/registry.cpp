@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "conv/stop.h"
+#include "core/stop.h"
 
 static bool nameEcho = true;
 

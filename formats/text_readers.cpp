@@ -2,9 +2,9 @@
 // bytes ("%x", low 8 bits) and floating-point numbers ("%f").
 #include <cstdio>
 
-#include "conv/int_scan.h"
-#include "conv/stop.h"
-#include "formats/float_scan.h"
+#include "core/int_scan.h"
+#include "core/stop.h"
+#include "core/float_scan.h"
 #include "formats/codecs.h"
 #include "formats/readers.h"
 

@@ -6,10 +6,10 @@
 #include <bit>
 #include <memory>
 
-#include "conv/stop.h"
-#include "conv/text_format.h"
+#include "core/stop.h"
+#include "core/text_format.h"
 #include "formats/registry.h"
-#include "formats/text_block.h"
+#include "core/text_block.h"
 
 // Data type codes of a description.
 enum UserType { TYPE_SHORT = 0, TYPE_LONG = 1, TYPE_INT = 2, TYPE_CHAR = 3, TYPE_FLOAT = 4, TYPE_OTHER = 5 };

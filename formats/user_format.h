@@ -3,8 +3,8 @@
 #pragma once
 #include <string>
 
-#include "conv/run_state.h"
-#include "conv/settings.h"
+#include "core/run_state.h"
+#include "core/settings.h"
 
 // Reads the description word by word to the end of the file, echoing each word
 // it reads in its own right; keywords fill the record, the last one given wins.

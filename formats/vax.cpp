@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "conv/stop.h"
+#include "core/stop.h"
 #include "formats/codecs.h"
 
 void read_vax_header(const RunSettings& s, RunState& run) {

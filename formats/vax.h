@@ -1,8 +1,8 @@
 // VAX-ILS (file mode 2): the 512-byte header block and the input's samples,
 // 16-bit words most significant byte first.
 #pragma once
-#include "conv/run_state.h"
-#include "conv/settings.h"
+#include "core/run_state.h"
+#include "core/settings.h"
 
 // Keeps the input's 512 header bytes in vaxHeader.
 void read_vax_header(const RunSettings& s, RunState& run);

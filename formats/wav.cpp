@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <utility>
 
-#include "conv/base_formats.h"
-#include "conv/stop.h"
-#include "formats/byte_fields.h"
+#include "formats/ascii.h"
+#include "core/stop.h"
+#include "core/byte_fields.h"
 #include "formats/codecs.h"
 
 namespace {

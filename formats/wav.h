@@ -3,8 +3,8 @@
 #pragma once
 #include <cstdint>
 
-#include "conv/run_state.h"
-#include "conv/settings.h"
+#include "core/run_state.h"
+#include "core/settings.h"
 
 // Reads the RIFF header up to the contents of the "data" chunk; sets rate and
 // bytesPerSample.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "conv/sndconv.h"
+#include "driver/sndconv.h"
 #include "gen/tonemaker.h"
 
 // Quiets standard output, reads standard input from /dev/null, bounds the size

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "conv/int_scan.h"
-#include "formats/float_scan.h"
+#include "core/int_scan.h"
+#include "core/float_scan.h"
 #include "fuzz/fuzz_run.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // a time in seconds, an integer and a label word; each record ends a segment.
 #include <cstdio>
 
-#include "conv/stop.h"
+#include "core/stop.h"
 #include "labels/label_lines.h"
 
 // Reads header lines until one that begins with "#" has been read.

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "conv/stop.h"
+#include "core/stop.h"
 #include "labels/label_lines.h"
 
 bool read_label_line(InStream& in, std::string& line) {

@@ -1,8 +1,8 @@
 // Label files: the segment to copy taken from an ESPS or SAM label file, and the
 // two-line ESPS label file that marks the middle of the cut segment.
 #pragma once
-#include "conv/run_state.h"
-#include "conv/settings.h"
+#include "core/run_state.h"
+#include "core/settings.h"
 
 // Reads `labelFile`: sets startTime and endTime (a SAM file may also set rate
 // and channels) and keeps the label in espsLabel or samLabelText.

@@ -2,8 +2,8 @@
 // middle of the cut segment, measured from the start of the converted output.
 #include <cstdio>
 
-#include "conv/stop.h"
-#include "conv/streams.h"
+#include "core/stop.h"
+#include "core/streams.h"
 #include "labels/label_file.h"
 
 void write_label_output_file(const RunSettings& s, const RunState& run) {

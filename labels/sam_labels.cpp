@@ -2,8 +2,8 @@
 // segment in samples and the label text, "SAM:" the rate, "NCH:" the channels.
 #include <cstdio>
 
-#include "conv/stop.h"
-#include "conv/value_scan.h"
+#include "core/stop.h"
+#include "core/value_scan.h"
 #include "labels/label_lines.h"
 
 // The text after the n-th comma of the line, or npos when it has fewer commas.

@@ -80,10 +80,10 @@ TEST(ManualPages, RenderWithoutAnyGroffWarning) {
 
 TEST(ManualPages, NameEveryOptionTheProgramsAccept) {
   // Hidden options without a help line must be found through the code.
-  EXPECT_TRUE(source_options("conv/command_line.cpp").count("-br"));
-  EXPECT_TRUE(source_options("conv/command_line.cpp").count("-V"));
+  EXPECT_TRUE(source_options("driver/command_line.cpp").count("-br"));
+  EXPECT_TRUE(source_options("driver/command_line.cpp").count("-V"));
   EXPECT_TRUE(help_options(run_program(TONEMAKER_BIN, {"-h"}, ".").out).count("-imp"));
-  expect_options_documented(SNDCONV_BIN, "conv/command_line.cpp", 44);
+  expect_options_documented(SNDCONV_BIN, "driver/command_line.cpp", 44);
   expect_options_documented(TONEMAKER_BIN, "gen/command_line.cpp", 15);
 }
 

@@ -1,6 +1,6 @@
 // The assembler listing through the program: the header with the command line,
 // A-law and linear words in both orders, short words at a block's end, ADPCM words.
-#include "tests/conv/sndconv_fixture.h"
+#include "tests/driver/sndconv_fixture.h"
 
 namespace {
 

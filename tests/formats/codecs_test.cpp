@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "conv/settings.h"
-#include "conv/stop.h"
+#include "core/settings.h"
+#include "core/stop.h"
 
 namespace {
 

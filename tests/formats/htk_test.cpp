@@ -1,6 +1,6 @@
 // HTK waveform input: the rate from the sample period in either byte order,
 // periods that give no rate, a header cut short, and the skip over the header.
-#include "tests/conv/sndconv_fixture.h"
+#include "tests/driver/sndconv_fixture.h"
 #include "tests/formats/riff_bytes.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // matlab input: the five header numbers are shown, then the run stops at the
 // first block because there is no reader for the matrix.
-#include "tests/conv/sndconv_fixture.h"
+#include "tests/driver/sndconv_fixture.h"
 #include "tests/formats/riff_bytes.h"
 
 namespace {

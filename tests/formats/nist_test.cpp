@@ -2,8 +2,8 @@
 // speaker id and transliteration (also for -cm), the -N display, corrupt headers.
 #include "formats/nist.h"
 
-#include "conv/stop.h"
-#include "tests/conv/sndconv_fixture.h"
+#include "core/stop.h"
+#include "tests/driver/sndconv_fixture.h"
 
 namespace {
 

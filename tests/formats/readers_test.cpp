@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
-#include "conv/stop.h"
+#include "core/stop.h"
 #include "formats/dispatch.h"
 #include "formats/registry.h"
-#include "tests/conv/sndconv_fixture.h"
+#include "tests/driver/sndconv_fixture.h"
 
 namespace {
 

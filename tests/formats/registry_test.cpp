@@ -2,7 +2,7 @@
 // names, display names and extensions, and the stops for codes without them.
 #include <gtest/gtest.h>
 
-#include "conv/stop.h"
+#include "core/stop.h"
 #include "formats/registry.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // files, the text and binary forms of the output, and the two refusals.
 #include <filesystem>
 
-#include "tests/conv/sndconv_fixture.h"
+#include "tests/driver/sndconv_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // VAX-ILS: the 512-byte header kept from the input and written in front of a
 // VAX-ILS output, the samples most significant byte first, the skip over the header.
-#include "tests/conv/sndconv_fixture.h"
+#include "tests/driver/sndconv_fixture.h"
 #include "tests/formats/riff_bytes.h"
 
 namespace {

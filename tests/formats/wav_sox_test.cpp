@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "tests/conv/sndconv_fixture.h"
+#include "tests/driver/sndconv_fixture.h"
 #include "tests/formats/riff_bytes.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // text, float text, mu-law hex, channel files, and write errors on each output.
 #include <filesystem>
 
-#include "tests/conv/sndconv_fixture.h"
+#include "tests/driver/sndconv_fixture.h"
 
 namespace {
 

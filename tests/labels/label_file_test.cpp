@@ -1,6 +1,6 @@
 // Label files through the program: ESPS records and SAM keyed lines choose the
 // segment, lines are read in pieces of 198 characters, faulty files stop the run.
-#include "tests/conv/sndconv_fixture.h"
+#include "tests/driver/sndconv_fixture.h"
 
 namespace {
 

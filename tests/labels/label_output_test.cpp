@@ -1,6 +1,6 @@
 // The label output file through the program: "#" and one record at half the
 // segment's duration with the SAM label text, written before the conversion.
-#include "tests/conv/sndconv_fixture.h"
+#include "tests/driver/sndconv_fixture.h"
 
 namespace {
 

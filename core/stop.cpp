@@ -1,0 +1,30 @@
+// Early ends of a sndconv run and the checked file open.
+// Every fatal condition of every stage goes through these functions.
+#include "core/stop.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstring>
+
+void stop_run(int code) { throw RunStop{code}; }
+
+void stop_with(int code, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  vprintf(format, args);
+  va_end(args);
+  stop_run(code);
+}
+
+void stop_on_errno(const std::string& name) {
+  const char* reason = strerror(errno);
+  fflush(stdout);
+  fprintf(stderr, "%s: %s\n", name.c_str(), reason);
+  stop_run(1);
+}
+
+FILE* open_or_die(const std::string& name, const char* mode) {
+  FILE* file = fopen(name.c_str(), mode);
+  if (file == nullptr) stop_on_errno(name);
+  return file;
+}

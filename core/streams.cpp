@@ -1,0 +1,102 @@
+// Checked reads and writes on the run's streams. Every output byte of sndconv
+// passes through write_bytes, so no write error can go unnoticed.
+#include "core/streams.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdarg>
+#include <vector>
+
+#include "core/interrupt.h"
+#include "core/stop.h"
+
+bool stdoutClosed = false;
+
+// A read cut short by a signal is the interruption, not an error of the file.
+[[noreturn]] static void stop_on_read_error(const InStream& in) {
+  const int reason = errno;
+  check_interrupt();
+  errno = reason;
+  stop_on_errno(in.name);
+}
+
+// A write cut short by a signal (a full pipe) is the interruption too.
+[[noreturn]] static void stop_on_write_error(const OutStream& out) {
+  const int reason = errno;
+  check_interrupt();
+  errno = reason;
+  stop_on_errno(out.name);
+}
+
+size_t read_items(InStream& in, void* items, size_t size, size_t count) {
+  size_t got = fread(items, size, count, in.file);
+  if (got < count && ferror(in.file)) stop_on_read_error(in);
+  return got;
+}
+
+void check_read(InStream& in) {
+  if (ferror_unlocked(in.file)) stop_on_read_error(in);
+}
+
+bool read_token(InStream& in, std::string& token) {
+  token.clear();
+  int c;
+  do c = getc_unlocked(in.file);
+  while (c != EOF && isspace(c));
+  while (c != EOF && !isspace(c)) {
+    token.push_back(static_cast<char>(c));
+    c = getc_unlocked(in.file);
+  }
+  if (c != EOF) ungetc(c, in.file);
+  else check_read(in);
+  return !token.empty();
+}
+
+void write_bytes(OutStream& out, const void* bytes, size_t count) {
+  if (count == 0) return;
+  if (fwrite(bytes, 1, count, out.file) != count) stop_on_write_error(out);
+}
+
+void write_format(OutStream& out, const char* format, ...) {
+  char small[256];
+  va_list args;
+  va_start(args, format);
+  int n = vsnprintf(small, sizeof small, format, args);
+  va_end(args);
+  if (n < 0) stop_on_write_error(out);
+  if (static_cast<size_t>(n) < sizeof small) {
+    write_bytes(out, small, static_cast<size_t>(n));
+    return;
+  }
+  std::vector<char> large(static_cast<size_t>(n) + 1);
+  va_start(args, format);
+  vsnprintf(large.data(), large.size(), format, args);
+  va_end(args);
+  write_bytes(out, large.data(), static_cast<size_t>(n));
+}
+
+void close_output(OutStream& out) {
+  if (out.file == nullptr) return;
+  FILE* file = out.file;
+  out.file = nullptr;
+  if (file == stdout) {
+    if (fflush(stdout) != 0 || ferror(stdout)) stop_on_write_error(out);
+    stdoutClosed = true;
+    return;
+  }
+  bool failed = fflush(file) != 0 || ferror(file);
+  int reason = errno;
+  if (fclose(file) != 0) failed = true;
+  else if (failed) errno = reason;
+  if (failed) stop_on_write_error(out);
+}
+
+void end_output(OutStream& out, bool checked) {
+  if (checked) close_output(out);
+  else release_output(out);
+}
+
+void release_output(OutStream& out) {
+  if (out.file != nullptr && out.file != stdout) fclose(out.file);
+  out.file = nullptr;
+}

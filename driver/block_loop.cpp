@@ -1,0 +1,110 @@
+// The block loop: read, decimate, limit, (x - mean) * scale in float, clip,
+// 16-bit conversion, statistics, write; until the reader or the limit ends it.
+#include <algorithm>
+#include <cstdio>
+
+#include "core/interrupt.h"
+#include "driver/run.h"
+#include "driver/sample_convert.h"
+#include "formats/dispatch.h"
+#include "formats/registry.h"
+
+// Keeps the samples whose position since the skip is a multiple of increment,
+// across block borders; all three sample arrays move together.
+static int decimate(const RunSettings& s, RunState& run, int count) {
+  int64_t src = run.decimationCarry;
+  int dst = 0;
+  for (; src < count; src += s.increment, ++dst) {
+    run.floatBlock[dst] = run.floatBlock[src];
+    run.inLongs[dst] = run.inLongs[src];
+    run.inShorts[dst] = run.inShorts[src];
+  }
+  run.decimationCarry = static_cast<int>(src - count);
+  if (verbose) printf("rest = %d %d\n", run.decimationCarry, static_cast<int>(src));
+  return dst;
+}
+
+// Cuts the block so that nsample ends exactly at maxsample; returns -1 when the
+// limit leaves no room.
+static int apply_limit(const RunSettings& s, RunState& run, int count) {
+  run.nsample += count;
+  if (s.maxsample == 0 || run.nsample <= s.maxsample) return count;
+  run.nsample -= count;
+  const int64_t room = s.maxsample - run.nsample;
+  if (room < 1) return -1;
+  run.nsample += room;
+  return static_cast<int>(room);
+}
+
+template <typename Source>
+static void scale_block(const RunSettings& s, const Source* source, float* out, int count) {
+  const double mean = s.scale_mean, factor = s.scale_factor;
+  for (int i = 0; i < count; ++i) out[i] = static_cast<float>((static_cast<double>(source[i]) - mean) * factor);
+}
+
+static void to_float(const RunSettings& s, RunState& run, int count) {
+  if (s.inmode == MODE_FLOAT_ASCII)
+    scale_block(s, run.floatBlock.data(), run.floatBlock.data(), count);
+  else if (s.inmode == MODE_MS_WAV && s.bytesPerSample == 4)
+    scale_block(s, run.inLongs.data(), run.floatBlock.data(), count);
+  else
+    scale_block(s, run.inShorts.data(), run.floatBlock.data(), count);
+}
+
+// The second test sees the result of the first: a negative clip value turns
+// every sample into its magnitude.
+static void clip_block(const RunSettings& s, RunState& run, int count) {
+  const float limit = s.clip_value;
+  for (int i = 0; i < count; ++i) {
+    float& v = run.floatBlock[i];
+    if (v > limit) v = limit;
+    if (v < -limit) v = -limit;
+  }
+}
+
+static void to_samples(const RunSettings& s, RunState& run, int count) {
+  for (int i = 0; i < count; ++i) run.outShorts[i] = float_to_sample(run.floatBlock[i]);
+  if (s.statsLevel != 0)
+    for (int i = 0; i < count; ++i) accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
+}
+
+// Without mean, scale or clipping, 16-bit input samples pass unchanged: their
+// float values are exact and truncate back to themselves.
+static bool passes_unchanged(const RunSettings& s) {
+  const bool wideInput = s.inmode == MODE_FLOAT_ASCII || (s.inmode == MODE_MS_WAV && s.bytesPerSample == 4);
+  return !wideInput && s.scale_mean == 0 && s.scale_factor == 1 && s.clip_value == 0;
+}
+
+// The float values are only needed by the statistics and the float writers.
+static bool needs_floats(const RunSettings& s) {
+  return s.statsLevel != 0 || s.outmode == MODE_FLOAT_ASCII || s.outmode == MODE_USER;
+}
+
+static void convert_block(const RunSettings& s, RunState& run, int count, bool unchanged, bool floats) {
+  if (!unchanged) {
+    to_float(s, run, count);
+    if (s.clip_value != 0) clip_block(s, run, count);
+    to_samples(s, run, count);
+    return;
+  }
+  std::copy_n(run.inShorts.begin(), count, run.outShorts.begin());
+  if (!floats) return;
+  for (int i = 0; i < count; ++i) run.floatBlock[i] = run.inShorts[i];
+  if (s.statsLevel != 0)
+    for (int i = 0; i < count; ++i) accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
+}
+
+void run_block_loop(const RunSettings& s, RunState& run) {
+  const bool unchanged = passes_unchanged(s), floats = needs_floats(s);
+  for (;;) {
+    check_interrupt();
+    int count = read_block(s, run);
+    if (verbose) printf("cnt = %d\n", count);
+    if (count < 1) return;
+    if (s.increment != 1) count = decimate(s, run, count);
+    count = apply_limit(s, run, count);
+    if (count < 0) return;
+    convert_block(s, run, count, unchanged, floats);
+    write_block(s, run, count);
+  }
+}

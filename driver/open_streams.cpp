@@ -1,0 +1,91 @@
+// Opening and closing the run's streams by file mode: the input in text or
+// binary form or standard input; the output file, standard output, channel files.
+#include <cstdio>
+
+#include "driver/run.h"
+#include "core/stop.h"
+#include "formats/dispatch.h"
+#include "formats/registry.h"
+
+static constexpr size_t streamBufferSize = 1 << 16;
+
+// A file stream with a buffer of its own: whole blocks pass in few system calls.
+template <typename Stream>
+static Stream open_buffered(const std::string& name, const char* mode) {
+  Stream stream{open_or_die(name, mode), name, std::make_unique<char[]>(streamBufferSize)};
+  setvbuf(stream.file, stream.buffer.get(), _IOFBF, streamBufferSize);
+  return stream;
+}
+
+void open_input(RunSettings& s, RunState& run) {
+  switch (s.inmode) {
+    case MODE_ASCII:
+    case MODE_ALAW_HEX:
+    case MODE_FLOAT_ASCII:
+    case MODE_MULAW_HEX:
+    case MODE_MOTOROLA: run.input = open_buffered<InStream>(s.inname, "r"); return;
+    case MODE_VAX_ILS:
+    case MODE_GRADIENT:
+    case MODE_ALAW:
+    case MODE_PCM:
+    case MODE_MS_WAV:
+    case MODE_MATLAB:
+    case MODE_NIST:
+    case MODE_SPDCAR:
+    case MODE_HTK: run.input = open_buffered<InStream>(s.inname, "rb"); return;
+    case MODE_STDIN_A:
+      run.input = {stdin, "stdin", nullptr};
+      s.inmode = MODE_ASCII;
+      return;
+    case MODE_ASSEMBLER:
+      stop_with(1, "sorry! %s is (up to now) a output only mode\n", FILE_MODE_NAME(s.inmode));
+  }
+  stop_with(1, "sorry! input mode  %s not implemented\n", FILE_MODE_NAME(s.inmode));
+}
+
+// One binary file per channel; the output name ends as the last one.
+static void open_channel_files(RunSettings& s, RunState& run) {
+  const std::string outname = s.outname;
+  run.channelStreams.clear();
+  for (int k = 0; k < s.channels; ++k) {
+    s.outname = channel_file_name(outname, k);
+    run.channelStreams.push_back(open_buffered<OutStream>(s.outname, "wb"));
+  }
+}
+
+void open_outputs(RunSettings& s, RunState& run) {
+  switch (s.outmode) {
+    case MODE_ASCII:
+    case MODE_ALAW_HEX:
+    case MODE_FLOAT_ASCII:
+    case MODE_ASSEMBLER:
+    case MODE_MULAW_HEX:
+    case MODE_MOTOROLA: run.output = open_buffered<OutStream>(s.outname, "w"); return;
+    case MODE_VAX_ILS:
+    case MODE_GRADIENT:
+    case MODE_ALAW:
+    case MODE_MS_WAV: run.output = open_buffered<OutStream>(s.outname, "wb"); return;
+    case MODE_NONE: return;
+    case MODE_USER:
+      run.output = open_buffered<OutStream>(s.outname, run.outDescription.mode == 0 ? "wb" : "w");
+      return;
+    case MODE_STDOUT_A:
+      run.output = {stdout, "stdout", nullptr};
+      s.outmode = MODE_ASCII;
+      return;
+    case MODE_MULTI_CHANNEL: open_channel_files(s, run); return;
+  }
+  stop_with(1, "sorry! output mode %s not implemented\n", FILE_MODE_NAME(s.outmode));
+}
+
+void finish_outputs(const RunSettings& s, RunState& run, bool checked) {
+  for (OutStream& channel : run.channelStreams) end_output(channel, checked);
+  if (run.output.file == nullptr) return;
+  finish_output_header(s, run, checked);
+  end_output(run.output, checked);
+}
+
+void release_input(RunState& run) {
+  if (run.input.file != nullptr && run.input.file != stdin) fclose(run.input.file);
+  run.input.file = nullptr;
+}

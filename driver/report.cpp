@@ -1,0 +1,58 @@
+// The end-of-run report: "-L"/"-LF" print only the count (and write it into the
+// length file), otherwise the count, duration and the statistics lines follow.
+#include "driver/report.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+
+#include "core/stop.h"
+#include "core/streams.h"
+
+// Report lines are not printed once standard output was the closed data stream.
+static void report_line(const char* format, ...) __attribute__((format(printf, 1, 2)));
+static void report_line(const char* format, ...) {
+  if (stdoutClosed) return;
+  va_list args;
+  va_start(args, format);
+  vprintf(format, args);
+  va_end(args);
+}
+
+static void write_length_file(const std::string& name, int64_t nsample) {
+  OutStream file{open_or_die(name, "w"), name, nullptr};
+  write_format(file, "%lli\n", static_cast<long long>(nsample));
+  close_output(file);
+}
+
+static void print_statistics(const RunSettings& s, int64_t nsample, SampleStats& st) {
+  report_line("min       =  %10.2f\n", st.min);
+  report_line("max       =  %10.2f\n", st.max);
+  report_line("mean      =  %10.2f\n", st.sum);
+  const float deviation = static_cast<float>(
+      std::sqrt(static_cast<double>(st.energy) - static_cast<double>(st.sum) * static_cast<double>(st.sum)));
+  report_line("energy    =  %10g,  std = %10g\n", st.energy, deviation);
+  if (s.refLevel != 0) {
+    double rms = std::sqrt(static_cast<double>(st.energy));
+    report_line("%10.2fdB\n", 20.0 * std::log10(rms / static_cast<double>(s.refLevel)));
+  }
+  if (s.statsLevel > 1) {
+    st.psi1 = static_cast<float>(static_cast<double>(st.psi1) / (static_cast<double>(nsample) - 1.0));
+    report_line("psi1        =  %10g\n", st.psi1);
+    report_line("psi1/psi0   =  %10.5f\n", static_cast<double>(st.psi1) / static_cast<double>(st.energy));
+  }
+}
+
+void print_report(const RunSettings& s, int64_t nsample, SampleStats& st) {
+  if (s.lengthOnly) {
+    report_line("%lli\n", static_cast<long long>(nsample));
+    if (s.lengthFile) write_length_file(*s.lengthFile, nsample);
+    return;
+  }
+  st.sum = static_cast<float>(static_cast<double>(st.sum) / static_cast<double>(nsample));
+  st.energy = static_cast<float>(static_cast<double>(st.energy) / static_cast<double>(nsample));
+  report_line("nsample   =  %10lli, %10.2f sec\n", static_cast<long long>(nsample),
+              static_cast<double>(nsample) / static_cast<double>(s.rate));
+  if (nsample == 0 || s.statsLevel == 0) return;
+  print_statistics(s, nsample, st);
+}

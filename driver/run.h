@@ -1,0 +1,36 @@
+// The conversion run between the command line and the report: input, header,
+// skip and segment, output name, outputs, the block loop, closing.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "core/run_state.h"
+#include "core/settings.h"
+
+void run_conversion(RunSettings& s, RunState& run);
+
+// Stages of the run, each in its own file.
+void open_input(RunSettings& s, RunState& run);
+void skip_and_segment(RunSettings& s, RunState& run);
+void derive_output_name(RunSettings& s);
+void open_outputs(RunSettings& s, RunState& run);
+void run_block_loop(const RunSettings& s, RunState& run);
+// The one end of every output: MS-wav lengths made final, flushed, closed.
+// `checked` at the normal end (errors end the run); after a stop or an
+// interruption as far as it goes, keeping the run's exit code.
+void finish_outputs(const RunSettings& s, RunState& run, bool checked);
+void release_input(RunState& run);
+// Refuses, before anything is written, an output that is one of the inputs.
+// Until `namesFinal` a name still to be composed from a NIST header is left out.
+void refuse_inputs_as_outputs(const RunSettings& s, bool namesFinal);
+
+// Cuts the name at its last '.', wherever it stands; false when there is none.
+bool strip_extension(std::string& name);
+// ".voc" is a bare extension; "./x.voc" and "../x.wav" are paths.
+bool is_bare_extension(const std::string& name);
+// The output name when it is a bare extension (".wav"): the input's name with
+// the output mode's extension. Nothing when the rule does not apply or the mode
+// has no extension.
+std::optional<std::string> name_from_input(const RunSettings& s);
+// The file of channel k of a multi channel output: <stem>_c<k>.voc.
+std::string channel_file_name(std::string outname, int k);

@@ -1,0 +1,60 @@
+// The stages of one sndconv run, in order, and the translation of a stop into
+// the exit code. Process-wide flags are reset here so that runs can repeat.
+#include "driver/sndconv.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "driver/command_line.h"
+#include "core/interrupt.h"
+#include "driver/report.h"
+#include "driver/run.h"
+#include "core/settings.h"
+#include "core/stop.h"
+#include "formats/registry.h"
+
+bool verbose = false;
+
+// The report and the messages go to standard output: a run that could not write
+// them there has not ended well. (A run that already failed keeps its code.)
+static int check_stdout(int code) {
+  if (fflush(stdout) == 0 && !ferror(stdout)) return code;
+  clearerr(stdout);
+  if (code != 0) return code;
+  fprintf(stderr, "stdout: %s\n", strerror(errno));
+  return 1;
+}
+
+int sndconv_main(int argc, char** argv) {
+  clearerr(stdout);
+  verbose = false;
+  stdoutClosed = false;
+  set_name_echo(true);
+  RunSettings settings;
+  std::unique_ptr<RunState> run;
+  int code = 0;
+  catch_interruptions();
+  try {
+    run = std::make_unique<RunState>();
+    parse_command_line(settings, argc, argv);
+    check_settings(settings);
+    resolve_file_modes(settings);
+    run_conversion(settings, *run);
+    print_report(settings, run->nsample, run->stats);
+  } catch (const RunStop& stop) {
+    code = stop.code;
+  } catch (const std::bad_alloc&) {
+    fflush(stdout);
+    fprintf(stderr, "out of memory\n");
+    code = 1;
+  }
+  if (run) {
+    finish_outputs(settings, *run, false);
+    release_input(*run);
+  }
+  release_interruptions();
+  return check_stdout(code);
+}
