@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/file_mode.h"
+
 // Samples in a full block, and the size of every sample array of the run.
 constexpr int BUFSIZE = 1000;
 
@@ -52,8 +54,8 @@ struct RunSettings {
   std::string inname;                      // input file name
   std::string outname;                     // output file name
   int16_t bytesPerSample = 2;              // block align of an MS-wav input
-  int inmode = -1;                         // resolved input file mode
-  int outmode = -1;                        // resolved output file mode
+  FileMode inmode = MODE_UNKNOWN;          // resolved input file mode
+  FileMode outmode = MODE_UNKNOWN;         // resolved output file mode
   std::vector<std::string> commandLine;    // the whole argument vector, program name first
 };
 

@@ -28,3 +28,8 @@ FILE* open_or_die(const std::string& name, const char* mode) {
   if (file == nullptr) stop_on_errno(name);
   return file;
 }
+
+void stop_unrecognizable(const std::string& inname, int64_t valuesAccepted) {
+  stop_with(1, "unrecognizable input in file %s at line %lld\n", inname.c_str(),
+            static_cast<long long>(valuesAccepted));
+}

@@ -1,6 +1,7 @@
 // The one way a run of sndconv ends early: a message, then an exit code.
 // The stop unwinds to main (or to an in-process caller) instead of exiting.
 #pragma once
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -22,3 +23,7 @@ struct RunStop {
 // Opens a file; a file that cannot be opened ends the run with its name and the
 // system's reason on standard error, exit code 1.
 FILE* open_or_die(const std::string& name, const char* mode);
+
+// The text readers' stop for characters that begin no value: names the input
+// and the values accepted before them, exit code 1.
+[[noreturn]] void stop_unrecognizable(const std::string& inname, int64_t valuesAccepted);

@@ -5,12 +5,9 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdarg>
-#include <vector>
 
 #include "core/interrupt.h"
 #include "core/stop.h"
-
-bool stdoutClosed = false;
 
 // A read cut short by a signal is the interruption, not an error of the file.
 [[noreturn]] static void stop_on_read_error(const InStream& in) {
@@ -32,6 +29,10 @@ size_t read_items(InStream& in, void* items, size_t size, size_t count) {
   size_t got = fread(items, size, count, in.file);
   if (got < count && ferror(in.file)) stop_on_read_error(in);
   return got;
+}
+
+void read_header_bytes(InStream& in, const std::string& inname, uint8_t* bytes, size_t count) {
+  if (read_items(in, bytes, 1, count) != count) stop_with(1, "header of %s ends early\n", inname.c_str());
 }
 
 void check_read(InStream& in) {
@@ -57,22 +58,34 @@ void write_bytes(OutStream& out, const void* bytes, size_t count) {
   if (fwrite(bytes, 1, count, out.file) != count) stop_on_write_error(out);
 }
 
+std::string_view format_text(std::array<char, 256>& small, std::vector<char>& large, const std::string& name,
+                             const char* format, va_list args) {
+  va_list again;
+  va_copy(again, args);
+  const int n = vsnprintf(small.data(), small.size(), format, args);
+  if (n < 0) {
+    va_end(again);
+    stop_on_errno(name);
+  }
+  const auto length = static_cast<size_t>(n);
+  if (length < small.size()) {
+    va_end(again);
+    return {small.data(), length};
+  }
+  large.resize(length + 1);
+  vsnprintf(large.data(), large.size(), format, again);
+  va_end(again);
+  return {large.data(), length};
+}
+
 void write_format(OutStream& out, const char* format, ...) {
-  char small[256];
+  std::array<char, 256> small;
+  std::vector<char> large;
   va_list args;
   va_start(args, format);
-  int n = vsnprintf(small, sizeof small, format, args);
+  const std::string_view text = format_text(small, large, out.name, format, args);
   va_end(args);
-  if (n < 0) stop_on_write_error(out);
-  if (static_cast<size_t>(n) < sizeof small) {
-    write_bytes(out, small, static_cast<size_t>(n));
-    return;
-  }
-  std::vector<char> large(static_cast<size_t>(n) + 1);
-  va_start(args, format);
-  vsnprintf(large.data(), large.size(), format, args);
-  va_end(args);
-  write_bytes(out, large.data(), static_cast<size_t>(n));
+  write_text(out, text);
 }
 
 void close_output(OutStream& out) {
@@ -81,7 +94,6 @@ void close_output(OutStream& out) {
   out.file = nullptr;
   if (file == stdout) {
     if (fflush(stdout) != 0 || ferror(stdout)) stop_on_write_error(out);
-    stdoutClosed = true;
     return;
   }
   bool failed = fflush(file) != 0 || ferror(file);

@@ -1,11 +1,15 @@
 // The run's input and output streams with their names, and the checked reads
 // and writes: a read or write error ends the run with the name and the reason.
 #pragma once
+#include <array>
+#include <cstdarg>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct InStream {
   FILE* file = nullptr;
@@ -22,6 +26,8 @@ struct OutStream {
 // fread of up to `count` items; returns the whole items read. A read error that
 // is not the end of the file ends the run.
 size_t read_items(InStream& in, void* items, size_t size, size_t count);
+// Exactly `count` header bytes, or the run ends with "header of <inname> ends early".
+void read_header_bytes(InStream& in, const std::string& inname, uint8_t* bytes, size_t count);
 // Ends the run if the input has seen a read error (after formatted reads).
 void check_read(InStream& in);
 // The next whitespace-separated token, whole, as "%s" reads it; false at the end.
@@ -33,14 +39,15 @@ inline void write_text(OutStream& out, std::string_view text) { write_bytes(out,
 // printf-style text to an output stream, checked like write_bytes.
 void write_format(OutStream& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-// Flushes and closes a stream, checking both. Standard output is flushed and
-// marked closed but stays open for the process.
+// Flushes and closes a stream, checking both. Standard output is only flushed:
+// it stays open for the process.
 void close_output(OutStream& out);
 // Closes whatever is still open, without checks (after a stop).
 void release_output(OutStream& out);
 // close_output when `checked`, release_output otherwise.
 void end_output(OutStream& out, bool checked);
 
-// True once standard output was closed as the STDOUT_A output: later report
-// lines are not printed.
-extern bool stdoutClosed;
+// printf-formatted text: in `small` when it fits, else in `large`. A format
+// error ends the run with the stream's name.
+std::string_view format_text(std::array<char, 256>& small, std::vector<char>& large, const std::string& name,
+                             const char* format, va_list args);

@@ -33,19 +33,11 @@ void text_general_line(TextBlock& text, double value) {
 }
 
 void text_printf(TextBlock& text, const char* format, ...) {
-  char small[64];
+  std::array<char, 256> small;
+  std::vector<char> large;
   va_list args;
   va_start(args, format);
-  const int n = vsnprintf(small, sizeof small, format, args);
+  const std::string_view piece = format_text(small, large, text.out.name, format, args);
   va_end(args);
-  if (n < 0) stop_on_errno(text.out.name);
-  if (static_cast<size_t>(n) < sizeof small) {
-    text_append(text, std::string_view(small, static_cast<size_t>(n)));
-    return;
-  }
-  std::vector<char> large(static_cast<size_t>(n) + 1);
-  va_start(args, format);
-  vsnprintf(large.data(), large.size(), format, args);
-  va_end(args);
-  text_append(text, std::string_view(large.data(), static_cast<size_t>(n)));
+  text_append(text, piece);
 }

@@ -22,15 +22,24 @@ inline char* format_decimal(char* p, int32_t value) {
   return p;
 }
 
+inline constexpr char lowerHexDigits[] = "0123456789abcdef";
+inline constexpr char upperHexDigits[] = "0123456789ABCDEF";
+
 inline char* format_hex(char* p, uint32_t value) {
-  static constexpr char hexDigits[] = "0123456789abcdef";
   char digits[8];
   int n = 0;
   do {
-    digits[n++] = hexDigits[value & 0xF];
+    digits[n++] = lowerHexDigits[value & 0xF];
     value >>= 4;
   } while (value != 0);
   while (n > 0) *p++ = digits[--n];
+  return p;
+}
+
+// A byte as exactly two hex digits ("%02x" or "%2.2X" with the upper digits).
+inline char* format_hex_byte(char* p, uint8_t byte, const char* digits) {
+  *p++ = digits[byte >> 4];
+  *p++ = digits[byte & 0xF];
   return p;
 }
 

@@ -10,30 +10,30 @@ int32_t clamp_to_int32(long value) {
   return static_cast<int32_t>(value);
 }
 
-bool scan_float(const std::string& text, float& value) { return sscanf(text.c_str(), "%f", &value) == 1; }
+bool parse_float(const std::string& text, float& value) { return sscanf(text.c_str(), "%f", &value) == 1; }
 
-bool scan_int32(const std::string& text, int32_t& value) {
+bool parse_int32(const std::string& text, int32_t& value) {
   long wide = 0;
   if (sscanf(text.c_str(), "%ld", &wide) != 1) return false;
   value = clamp_to_int32(wide);
   return true;
 }
 
-bool scan_int(const std::string& text, int& value) {
+bool parse_int(const std::string& text, int& value) {
   int32_t narrow = 0;
-  if (!scan_int32(text, narrow)) return false;
+  if (!parse_int32(text, narrow)) return false;
   value = narrow;
   return true;
 }
 
-bool scan_int64(const std::string& text, int64_t& value) {
+bool parse_int64(const std::string& text, int64_t& value) {
   long long wide = 0;
   if (sscanf(text.c_str(), "%lld", &wide) != 1) return false;
   value = wide;
   return true;
 }
 
-bool scan_int64(FILE* file, int64_t& value) {
+bool parse_int64(FILE* file, int64_t& value) {
   long long wide = 0;
   if (fscanf(file, "%lld", &wide) != 1) return false;
   value = wide;

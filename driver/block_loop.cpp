@@ -42,13 +42,19 @@ static void scale_block(const RunSettings& s, const Source* source, float* out, 
   for (int i = 0; i < count; ++i) out[i] = static_cast<float>((static_cast<double>(source[i]) - mean) * factor);
 }
 
+// The array the input mode's reader filled.
+static SampleSource source_of(const RunSettings& s) {
+  const SampleSource source = mode_traits(s.inmode)->samples;
+  if (source == SampleSource::byHeader) return s.bytesPerSample == 4 ? SampleSource::byHeader : SampleSource::shorts;
+  return source;
+}
+
 static void to_float(const RunSettings& s, RunState& run, int count) {
-  if (s.inmode == MODE_FLOAT_ASCII)
-    scale_block(s, run.floatBlock.data(), run.floatBlock.data(), count);
-  else if (s.inmode == MODE_MS_WAV && s.bytesPerSample == 4)
-    scale_block(s, run.inLongs.data(), run.floatBlock.data(), count);
-  else
-    scale_block(s, run.inShorts.data(), run.floatBlock.data(), count);
+  switch (source_of(s)) {
+    case SampleSource::floats: scale_block(s, run.floatBlock.data(), run.floatBlock.data(), count); return;
+    case SampleSource::byHeader: scale_block(s, run.inLongs.data(), run.floatBlock.data(), count); return;
+    case SampleSource::shorts: scale_block(s, run.inShorts.data(), run.floatBlock.data(), count); return;
+  }
 }
 
 // The second test sees the result of the first: a negative clip value turns
@@ -62,8 +68,8 @@ static void clip_block(const RunSettings& s, RunState& run, int count) {
   }
 }
 
-static void to_samples(const RunSettings& s, RunState& run, int count) {
-  for (int i = 0; i < count; ++i) run.outShorts[i] = float_to_sample(run.floatBlock[i]);
+// The statistics see the float values, after mean, scale and clipping.
+static void gather_statistics(const RunSettings& s, RunState& run, int count) {
   if (s.statsLevel != 0)
     for (int i = 0; i < count; ++i) accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
 }
@@ -71,8 +77,7 @@ static void to_samples(const RunSettings& s, RunState& run, int count) {
 // Without mean, scale or clipping, 16-bit input samples pass unchanged: their
 // float values are exact and truncate back to themselves.
 static bool passes_unchanged(const RunSettings& s) {
-  const bool wideInput = s.inmode == MODE_FLOAT_ASCII || (s.inmode == MODE_MS_WAV && s.bytesPerSample == 4);
-  return !wideInput && s.scale_mean == 0 && s.scale_factor == 1 && s.clip_value == 0;
+  return source_of(s) == SampleSource::shorts && s.scale_mean == 0 && s.scale_factor == 1 && s.clip_value == 0;
 }
 
 // The float values are only needed by the statistics and the float writers.
@@ -84,17 +89,17 @@ static void convert_block(const RunSettings& s, RunState& run, int count, bool u
   if (!unchanged) {
     to_float(s, run, count);
     if (s.clip_value != 0) clip_block(s, run, count);
-    to_samples(s, run, count);
+    for (int i = 0; i < count; ++i) run.outShorts[i] = float_to_sample(run.floatBlock[i]);
+    gather_statistics(s, run, count);
     return;
   }
   std::copy_n(run.inShorts.begin(), count, run.outShorts.begin());
   if (!floats) return;
   for (int i = 0; i < count; ++i) run.floatBlock[i] = run.inShorts[i];
-  if (s.statsLevel != 0)
-    for (int i = 0; i < count; ++i) accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
+  gather_statistics(s, run, count);
 }
 
-void run_block_loop(const RunSettings& s, RunState& run) {
+void run_block_loop(const RunSettings& s, RunState& run, FormatStates& formats) {
   const bool unchanged = passes_unchanged(s), floats = needs_floats(s);
   for (;;) {
     check_interrupt();
@@ -105,6 +110,6 @@ void run_block_loop(const RunSettings& s, RunState& run) {
     count = apply_limit(s, run, count);
     if (count < 0) return;
     convert_block(s, run, count, unchanged, floats);
-    write_block(s, run, count);
+    write_block(s, run, formats, count);
   }
 }

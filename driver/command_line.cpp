@@ -47,7 +47,7 @@ int find_option(const char* word) {
 // without a number leaves it; one that cannot be read (a folder) ends the run.
 void read_length_file(RunSettings& s, const std::string& name) {
   FILE* file = open_or_die(name, "r");
-  scan_int64(file, s.length);
+  parse_int64(file, s.length);
   const bool failed = ferror(file) != 0;
   const int reason = errno;
   fclose(file);
@@ -68,25 +68,25 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
     case OPT_SWO: s.swapOutput = true; break;
     case OPT_BR: s.bitReverse = true; break;
     case OPT_C_UPPER: s.signExtend12 = true; break;
-    case OPT_C: scan_float(value, s.clip_value); break;
-    case OPT_S: scan_float(value, s.scale_factor); break;
+    case OPT_C: parse_float(value, s.clip_value); break;
+    case OPT_S: parse_float(value, s.scale_factor); break;
     case OPT_S_UPPER: s.statsLevel = 2; break;
     case OPT_NS: s.statsLevel = 0; break;
     case OPT_N: s.showNistHeader = true; break;
-    case OPT_AT: scan_float(value, s.startTime); break;
-    case OPT_ET: scan_float(value, s.endTime); break;
-    case OPT_M: scan_float(value, s.scale_mean); break;
-    case OPT_R_UPPER: scan_float(value, s.refLevel); break;
+    case OPT_AT: parse_float(value, s.startTime); break;
+    case OPT_ET: parse_float(value, s.endTime); break;
+    case OPT_M: parse_float(value, s.scale_mean); break;
+    case OPT_R_UPPER: parse_float(value, s.refLevel); break;
     case OPT_L_UPPER: s.lengthOnly = true; break;
     case OPT_LF_UPPER: s.lengthOnly = true; s.lengthFile = value; break;
-    case OPT_L: scan_int64(value, s.maxsample); break;
-    case OPT_AI: scan_int(value, s.valuesPerSample); break;
-    case OPT_R: scan_int32(value, s.rate); break;
-    case OPT_LE: scan_int64(value, s.length); break;
+    case OPT_L: parse_int64(value, s.maxsample); break;
+    case OPT_AI: parse_int(value, s.valuesPerSample); break;
+    case OPT_R: parse_int32(value, s.rate); break;
+    case OPT_LE: parse_int64(value, s.length); break;
     case OPT_LI: read_length_file(s, value); break;
-    case OPT_HS: scan_int64(value, s.skip_size); break;
-    case OPT_NC: scan_int(value, s.channels); break;
-    case OPT_INC: scan_int(value, s.increment); break;
+    case OPT_HS: parse_int64(value, s.skip_size); break;
+    case OPT_NC: parse_int(value, s.channels); break;
+    case OPT_INC: parse_int(value, s.increment); break;
     case OPT_I: s.inModeName = value; break;
     case OPT_CM: s.composeName = true; break;
     case OPT_CM_TR: s.transliteration = value; s.composeName = true; break;
@@ -96,7 +96,7 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
     case OPT_O: s.outModeName = value; break;
     case OPT_I_UPPER: s.inDescFile = value; break;
     case OPT_O_UPPER: s.outDescFile = value; break;
-    case OPT_A_S: scan_int(value, s.asmWordSize); break;
+    case OPT_A_S: parse_int(value, s.asmWordSize); break;
     case OPT_A_ADPCM: s.asmAdpcm = true; break;
     case OPT_A_LIN: s.asmLinear = true; break;
     case OPT_A_R2L: s.asmRightToLeft = true; break;

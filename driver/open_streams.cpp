@@ -18,27 +18,17 @@ static Stream open_buffered(const std::string& name, const char* mode) {
 }
 
 void open_input(RunSettings& s, RunState& run) {
-  switch (s.inmode) {
-    case MODE_ASCII:
-    case MODE_ALAW_HEX:
-    case MODE_FLOAT_ASCII:
-    case MODE_MULAW_HEX:
-    case MODE_MOTOROLA: run.input = open_buffered<InStream>(s.inname, "r"); return;
-    case MODE_VAX_ILS:
-    case MODE_GRADIENT:
-    case MODE_ALAW:
-    case MODE_PCM:
-    case MODE_MS_WAV:
-    case MODE_MATLAB:
-    case MODE_NIST:
-    case MODE_SPDCAR:
-    case MODE_HTK: run.input = open_buffered<InStream>(s.inname, "rb"); return;
-    case MODE_STDIN_A:
+  const ModeTraits* traits = mode_traits(s.inmode);
+  switch (traits != nullptr ? traits->input : Opening::refused) {
+    case Opening::text: run.input = open_buffered<InStream>(s.inname, "r"); return;
+    case Opening::binary: run.input = open_buffered<InStream>(s.inname, "rb"); return;
+    case Opening::standard:
       run.input = {stdin, "stdin", nullptr};
       s.inmode = MODE_ASCII;
       return;
-    case MODE_ASSEMBLER:
+    case Opening::outputOnly:
       stop_with(1, "sorry! %s is (up to now) a output only mode\n", FILE_MODE_NAME(s.inmode));
+    default: break;
   }
   stop_with(1, "sorry! input mode  %s not implemented\n", FILE_MODE_NAME(s.inmode));
 }
@@ -53,35 +43,31 @@ static void open_channel_files(RunSettings& s, RunState& run) {
   }
 }
 
-void open_outputs(RunSettings& s, RunState& run) {
-  switch (s.outmode) {
-    case MODE_ASCII:
-    case MODE_ALAW_HEX:
-    case MODE_FLOAT_ASCII:
-    case MODE_ASSEMBLER:
-    case MODE_MULAW_HEX:
-    case MODE_MOTOROLA: run.output = open_buffered<OutStream>(s.outname, "w"); return;
-    case MODE_VAX_ILS:
-    case MODE_GRADIENT:
-    case MODE_ALAW:
-    case MODE_MS_WAV: run.output = open_buffered<OutStream>(s.outname, "wb"); return;
-    case MODE_NONE: return;
-    case MODE_USER:
-      run.output = open_buffered<OutStream>(s.outname, run.outDescription.mode == 0 ? "wb" : "w");
+void open_outputs(RunSettings& s, RunState& run, const UserFormatState& user) {
+  const ModeTraits* traits = mode_traits(s.outmode);
+  switch (traits != nullptr ? traits->output : Opening::refused) {
+    case Opening::text: run.output = open_buffered<OutStream>(s.outname, "w"); return;
+    case Opening::binary: run.output = open_buffered<OutStream>(s.outname, "wb"); return;
+    case Opening::nothing: return;
+    case Opening::described:
+      run.output = open_buffered<OutStream>(s.outname, user.outDescription.mode == FORM_BINARY ? "wb" : "w");
       return;
-    case MODE_STDOUT_A:
+    case Opening::standard:
       run.output = {stdout, "stdout", nullptr};
       s.outmode = MODE_ASCII;
       return;
-    case MODE_MULTI_CHANNEL: open_channel_files(s, run); return;
+    case Opening::channels: open_channel_files(s, run); return;
+    default: break;
   }
   stop_with(1, "sorry! output mode %s not implemented\n", FILE_MODE_NAME(s.outmode));
 }
 
-void finish_outputs(const RunSettings& s, RunState& run, bool checked) {
+void finish_outputs(const RunSettings& s, RunState& run, const FormatStates& formats, bool checked) {
   for (OutStream& channel : run.channelStreams) end_output(channel, checked);
   if (run.output.file == nullptr) return;
-  finish_output_header(s, run, checked);
+  finish_output_header(s, run, formats, checked);
+  // The report stays off standard output once the samples went there.
+  if (run.output.file == stdout) run.stdoutClosed = true;
   end_output(run.output, checked);
 }
 

@@ -9,50 +9,63 @@
 #include "core/stop.h"
 #include "core/streams.h"
 
-// Report lines are not printed once standard output was the closed data stream.
-static void report_line(const char* format, ...) __attribute__((format(printf, 1, 2)));
-static void report_line(const char* format, ...) {
-  if (stdoutClosed) return;
+namespace {
+
+// Where the report lines go: standard output, unless it carried the samples.
+bool reportQuiet = false;
+
+void report_line(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void report_line(const char* format, ...) {
+  if (reportQuiet) return;
   va_list args;
   va_start(args, format);
   vprintf(format, args);
   va_end(args);
 }
 
-static void write_length_file(const std::string& name, int64_t nsample) {
+void write_length_file(const std::string& name, int64_t nsample) {
   OutStream file{open_or_die(name, "w"), name, nullptr};
   write_format(file, "%lli\n", static_cast<long long>(nsample));
   close_output(file);
 }
 
-static void print_statistics(const RunSettings& s, int64_t nsample, SampleStats& st) {
+// Each quotient is formed in double and rounded to float, as the sums were.
+float per_sample(float sum, int64_t nsample) {
+  return static_cast<float>(static_cast<double>(sum) / static_cast<double>(nsample));
+}
+
+void print_statistics(const RunSettings& s, int64_t nsample, const SampleStats& st) {
+  const float mean = per_sample(st.sum, nsample);
+  const float energy = per_sample(st.energy, nsample);
   report_line("min       =  %10.2f\n", st.min);
   report_line("max       =  %10.2f\n", st.max);
-  report_line("mean      =  %10.2f\n", st.sum);
+  report_line("mean      =  %10.2f\n", mean);
   const float deviation = static_cast<float>(
-      std::sqrt(static_cast<double>(st.energy) - static_cast<double>(st.sum) * static_cast<double>(st.sum)));
-  report_line("energy    =  %10g,  std = %10g\n", st.energy, deviation);
+      std::sqrt(static_cast<double>(energy) - static_cast<double>(mean) * static_cast<double>(mean)));
+  report_line("energy    =  %10g,  std = %10g\n", energy, deviation);
   if (s.refLevel != 0) {
-    double rms = std::sqrt(static_cast<double>(st.energy));
+    double rms = std::sqrt(static_cast<double>(energy));
     report_line("%10.2fdB\n", 20.0 * std::log10(rms / static_cast<double>(s.refLevel)));
   }
   if (s.statsLevel > 1) {
-    st.psi1 = static_cast<float>(static_cast<double>(st.psi1) / (static_cast<double>(nsample) - 1.0));
-    report_line("psi1        =  %10g\n", st.psi1);
-    report_line("psi1/psi0   =  %10.5f\n", static_cast<double>(st.psi1) / static_cast<double>(st.energy));
+    const float psi1 = static_cast<float>(static_cast<double>(st.psi1) / (static_cast<double>(nsample) - 1.0));
+    report_line("psi1        =  %10g\n", psi1);
+    report_line("psi1/psi0   =  %10.5f\n", static_cast<double>(psi1) / static_cast<double>(energy));
   }
 }
 
-void print_report(const RunSettings& s, int64_t nsample, SampleStats& st) {
+}  // namespace
+
+void print_report(const RunSettings& s, const RunState& run) {
+  reportQuiet = run.stdoutClosed;
+  const int64_t nsample = run.nsample;
   if (s.lengthOnly) {
     report_line("%lli\n", static_cast<long long>(nsample));
     if (s.lengthFile) write_length_file(*s.lengthFile, nsample);
     return;
   }
-  st.sum = static_cast<float>(static_cast<double>(st.sum) / static_cast<double>(nsample));
-  st.energy = static_cast<float>(static_cast<double>(st.energy) / static_cast<double>(nsample));
   report_line("nsample   =  %10lli, %10.2f sec\n", static_cast<long long>(nsample),
               static_cast<double>(nsample) / static_cast<double>(s.rate));
   if (nsample == 0 || s.statsLevel == 0) return;
-  print_statistics(s, nsample, st);
+  print_statistics(s, nsample, run.stats);
 }

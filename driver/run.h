@@ -6,19 +6,29 @@
 
 #include "core/run_state.h"
 #include "core/settings.h"
+#include "formats/dispatch.h"
+#include "labels/label_file.h"
 
-void run_conversion(RunSettings& s, RunState& run);
+// Everything one conversion owns: the shared run state, and the state each
+// format and the label files carry through the run.
+struct Conversion {
+  RunState run;
+  FormatStates formats;
+  LabelState labels;
+};
+
+void run_conversion(RunSettings& s, Conversion& c);
 
 // Stages of the run, each in its own file.
 void open_input(RunSettings& s, RunState& run);
 void skip_and_segment(RunSettings& s, RunState& run);
 void derive_output_name(RunSettings& s);
-void open_outputs(RunSettings& s, RunState& run);
-void run_block_loop(const RunSettings& s, RunState& run);
+void open_outputs(RunSettings& s, RunState& run, const UserFormatState& user);
+void run_block_loop(const RunSettings& s, RunState& run, FormatStates& formats);
 // The one end of every output: MS-wav lengths made final, flushed, closed.
 // `checked` at the normal end (errors end the run); after a stop or an
 // interruption as far as it goes, keeping the run's exit code.
-void finish_outputs(const RunSettings& s, RunState& run, bool checked);
+void finish_outputs(const RunSettings& s, RunState& run, const FormatStates& formats, bool checked);
 void release_input(RunState& run);
 // Refuses, before anything is written, an output that is one of the inputs.
 // Until `namesFinal` a name still to be composed from a NIST header is left out.

@@ -28,25 +28,14 @@ static int64_t saturating_add_product(int64_t a, int64_t b, int64_t c) {
   return sum;
 }
 
-static bool can_seek(int inmode) {
-  switch (inmode) {
-    case MODE_VAX_ILS:
-    case MODE_GRADIENT:
-    case MODE_PCM:
-    case MODE_NIST:
-    case MODE_SPDCAR:
-    case MODE_HTK: return true;
-  }
-  return false;
-}
-
-// Positions the input at byte 2 * skip_size from the start of the file; the
+// Positions the input at skip_size samples from the start of the file; the
 // header bytes count toward the skip.
 static void seek_input(const RunSettings& s, RunState& run) {
-  if (!can_seek(s.inmode))
+  const ModeTraits* traits = mode_traits(s.inmode);
+  if (traits == nullptr || !traits->canSeek)
     stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.inmode));
   int64_t position = 0;
-  if (__builtin_mul_overflow(s.skip_size, int64_t{2}, &position)) {
+  if (__builtin_mul_overflow(s.skip_size, int64_t{traits->sampleSize}, &position)) {
     errno = EOVERFLOW;
     stop_on_errno("skip header");
   }

@@ -31,19 +31,18 @@ static int check_stdout(int code) {
 int sndconv_main(int argc, char** argv) {
   clearerr(stdout);
   verbose = false;
-  stdoutClosed = false;
   set_name_echo(true);
   RunSettings settings;
-  std::unique_ptr<RunState> run;
+  std::unique_ptr<Conversion> conversion;
   int code = 0;
   catch_interruptions();
   try {
-    run = std::make_unique<RunState>();
+    conversion = std::make_unique<Conversion>();
     parse_command_line(settings, argc, argv);
     check_settings(settings);
     resolve_file_modes(settings);
-    run_conversion(settings, *run);
-    print_report(settings, run->nsample, run->stats);
+    run_conversion(settings, *conversion);
+    print_report(settings, conversion->run);
   } catch (const RunStop& stop) {
     code = stop.code;
   } catch (const std::bad_alloc&) {
@@ -51,9 +50,9 @@ int sndconv_main(int argc, char** argv) {
     fprintf(stderr, "out of memory\n");
     code = 1;
   }
-  if (run) {
-    finish_outputs(settings, *run, false);
-    release_input(*run);
+  if (conversion) {
+    finish_outputs(settings, conversion->run, conversion->formats, false);
+    release_input(conversion->run);
   }
   release_interruptions();
   return check_stdout(code);

@@ -1,10 +1,11 @@
 // ASCII sample text: one integer per whitespace-separated token on input
 // (decimal, octal or 0x-hex as "%hi" reads them, or bare hex with -xi), one per line out.
+#include "formats/ascii.h"
+
 #include <array>
 #include <cstdio>
 #include <cstring>
 
-#include "formats/ascii.h"
 #include "core/int_scan.h"
 #include "core/stop.h"
 #include "core/text_format.h"

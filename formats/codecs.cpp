@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <utility>
 
 #include "core/settings.h"
 #include "core/stop.h"
@@ -79,6 +80,18 @@ int16_t swap16(int16_t word) { return static_cast<int16_t>(uswap16(static_cast<u
 uint16_t uswap16(uint16_t word) {
   const unsigned bits = word;
   return static_cast<uint16_t>((bits << 8) | (bits >> 8));
+}
+
+void swap_words(int16_t* words, int count) {
+  for (int i = 0; i < count; ++i) words[i] = swap16(words[i]);
+}
+
+void swap_words(uint16_t* words, int count) {
+  for (int i = 0; i < count; ++i) words[i] = uswap16(words[i]);
+}
+
+void swap_byte_pairs(uint8_t* bytes, int count) {
+  for (int i = 0; i + 1 < count; i += 2) std::swap(bytes[i], bytes[i + 1]);
 }
 
 int32_t jswap(int32_t word) {

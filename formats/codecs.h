@@ -15,6 +15,12 @@ extern const std::array<int16_t, 256> alawDecodeTable;
 int16_t swap16(int16_t word);
 uint16_t uswap16(uint16_t word);
 
+// Every word of a block byte-swapped in place.
+void swap_words(int16_t* words, int count);
+void swap_words(uint16_t* words, int count);
+// Bytes exchanged in pairs in place; with an odd count the last byte stays.
+void swap_byte_pairs(uint8_t* bytes, int count);
+
 // The four bytes of a 32-bit word in reverse order. With -v, prints a trace line.
 int32_t jswap(int32_t word);
 

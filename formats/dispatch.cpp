@@ -2,77 +2,84 @@
 // case a mode, each calling the format's own function.
 #include "formats/dispatch.h"
 
-#include "formats/ascii.h"
 #include "core/stop.h"
-#include "formats/block_writers.h"
+#include "formats/alaw.h"
+#include "formats/ascii.h"
+#include "formats/float_ascii.h"
+#include "formats/gradient.h"
 #include "formats/htk.h"
 #include "formats/matlab.h"
-#include "formats/nist.h"
-#include "formats/readers.h"
+#include "formats/motorola.h"
+#include "formats/mulaw_hex.h"
+#include "formats/multi_channel.h"
+#include "formats/pcm.h"
 #include "formats/registry.h"
-#include "formats/user_format.h"
-#include "formats/vax.h"
-#include "formats/wav.h"
+#include "formats/spdcar.h"
 
 int read_block(const RunSettings& s, RunState& run) {
   switch (s.inmode) {
     case MODE_ASCII: return read_ascii_block(s, run);
-    case MODE_VAX_ILS: return read_vax_block(s, run);
+    case MODE_VAX_ILS: return read_vax_block(run);
     case MODE_GRADIENT: return read_linear16_block(s, run);
     case MODE_ALAW: return read_alaw_block(s, run);
     case MODE_ALAW_HEX: return read_alaw_hex_block(s, run);
     case MODE_FLOAT_ASCII: return read_float_ascii_block(s, run);
-    case MODE_PCM: return read_pcm_block(s, run);
+    case MODE_PCM: return read_pcm_block(run);
     case MODE_MS_WAV: return read_wav_block(s, run);
     case MODE_MULAW_HEX: return read_mulaw_hex_block(s, run);
     case MODE_NIST: return read_linear16_block(s, run);
     case MODE_SPDCAR: return read_spdcar_block(s, run);
     case MODE_HTK: return read_linear16_block(s, run);
     case MODE_MOTOROLA: return read_motorola_block(s, run);
+    default: break;
   }
   // matlab data has no reader: its first block ends the run here.
   stop_with(1, "Unknown input mode %s!\n", FILE_MODE_NAME(s.inmode));
 }
 
-void write_block(const RunSettings& s, RunState& run, int count) {
+void write_block(const RunSettings& s, RunState& run, FormatStates& formats, int count) {
   switch (s.outmode) {
     case MODE_ASCII: write_ascii_block(s, run, count); return;
-    case MODE_VAX_ILS: write_vax_block(s, run, count); return;
+    case MODE_VAX_ILS: write_vax_block(run, count); return;
     case MODE_GRADIENT: write_linear16_block(s, run, count); return;
     case MODE_ALAW: write_alaw_block(s, run, count); return;
     case MODE_NONE: return;
-    case MODE_ALAW_HEX: write_alaw_hex_block(s, run, count); return;
-    case MODE_FLOAT_ASCII: write_float_ascii_block(s, run, count); return;
-    case MODE_ASSEMBLER: write_asm_block(s, run, count); return;
+    case MODE_ALAW_HEX: write_alaw_hex_block(run, formats.alawHex, count); return;
+    case MODE_FLOAT_ASCII: write_float_ascii_block(run, count); return;
+    case MODE_ASSEMBLER: write_asm_block(s, run, formats.assembler, count); return;
     case MODE_MS_WAV: write_linear16_block(s, run, count); return;
-    case MODE_USER: write_user_block(run, count); return;
-    case MODE_MULAW_HEX: write_mulaw_hex_block(s, run, count); return;
+    case MODE_USER: write_user_block(run, formats.user.outDescription, count); return;
+    case MODE_MULAW_HEX: write_mulaw_hex_block(run, count); return;
     case MODE_MULTI_CHANNEL: write_multi_channel_block(s, run, count); return;
+    default: break;
   }
   // MOTOROLA output has no writer: its first block ends the run here.
   stop_with(1, "Unknown output mode!\n");
 }
 
-void read_input_header(RunSettings& s, RunState& run) {
+void read_input_header(RunSettings& s, RunState& run, FormatStates& formats) {
   switch (s.inmode) {
-    case MODE_VAX_ILS: read_vax_header(s, run); return;
+    case MODE_VAX_ILS: read_vax_header(s, run, formats.vaxIls); return;
     case MODE_MS_WAV: read_wav_header(s, run); return;
     case MODE_MATLAB: read_matlab_header(s, run); return;
-    case MODE_NIST: read_nist_header(s, run); return;
+    case MODE_NIST: read_nist_header(s, run, formats.nist); return;
     case MODE_HTK: read_htk_header(s, run); return;
+    default: return;
   }
 }
 
-void write_output_header(const RunSettings& s, RunState& run) {
+void write_output_header(const RunSettings& s, RunState& run, FormatStates& formats) {
   switch (s.outmode) {
-    case MODE_VAX_ILS: write_vax_header(s, run); return;
+    case MODE_VAX_ILS: write_vax_header(run, formats.vaxIls); return;
     case MODE_ASSEMBLER: write_asm_header(s, run); return;
-    case MODE_MS_WAV: write_wav_header(s, run); return;
+    case MODE_MS_WAV: write_wav_header(s, run, formats.wav); return;
+    default: return;
   }
 }
 
-void finish_output_header(const RunSettings& s, RunState& run, bool checked) {
+void finish_output_header(const RunSettings& s, RunState& run, const FormatStates& formats, bool checked) {
   switch (s.outmode) {
-    case MODE_MS_WAV: finish_wav_header(s, run, checked); return;
+    case MODE_MS_WAV: finish_wav_header(s, run, formats.wav, checked); return;
+    default: return;
   }
 }

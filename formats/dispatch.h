@@ -1,16 +1,31 @@
-// The per-mode dispatch of the run: one switch over the file mode for each of
-// reading a block, writing a block, and the header steps of input and output.
+// The switches over the file mode that connect the run to the formats, and the
+// state the formats carry through a run, each part owned by its format.
 #pragma once
 #include "core/run_state.h"
 #include "core/settings.h"
+#include "formats/alaw_hex.h"
+#include "formats/assembler.h"
+#include "formats/nist.h"
+#include "formats/user_format.h"
+#include "formats/vax_ils.h"
+#include "formats/wav.h"
 
-// Fills up to BUFSIZE entries of the input mode's sample array; returns the count.
+struct FormatStates {
+  VaxIlsState vaxIls;
+  NistState nist;
+  WavState wav;
+  AlawHexState alawHex;
+  AssemblerState assembler;
+  UserFormatState user;
+};
+
+// One block of the input mode into the run's sample arrays; the count read.
 int read_block(const RunSettings& s, RunState& run);
-// Writes `count` samples of the block in the output mode.
-void write_block(const RunSettings& s, RunState& run, int count);
-// The input mode's header step, right after the input was opened.
-void read_input_header(RunSettings& s, RunState& run);
+// One block of outShorts (or floatBlock) in the output mode.
+void write_block(const RunSettings& s, RunState& run, FormatStates& formats, int count);
+// The input mode's header step: leaves the input at the first sample.
+void read_input_header(RunSettings& s, RunState& run, FormatStates& formats);
 // What the output mode puts in front of the samples, right after opening.
-void write_output_header(const RunSettings& s, RunState& run);
+void write_output_header(const RunSettings& s, RunState& run, FormatStates& formats);
 // Makes the output header agree with what was written, before the output closes.
-void finish_output_header(const RunSettings& s, RunState& run, bool checked);
+void finish_output_header(const RunSettings& s, RunState& run, const FormatStates& formats, bool checked);

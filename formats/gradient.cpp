@@ -1,17 +1,16 @@
 // Headerless 16-bit linear samples, least significant byte first, or most
 // significant first with -sw on input and -swo on output. One read or write a block.
-#include "formats/ascii.h"
+#include "formats/gradient.h"
+
 #include "formats/codecs.h"
 
 int read_linear16_block(const RunSettings& s, RunState& run) {
   const int count = static_cast<int>(read_items(run.input, run.inShorts.data(), 2, BUFSIZE));
-  if (s.swapInput)
-    for (int i = 0; i < count; ++i) run.inShorts[i] = swap16(run.inShorts[i]);
+  if (s.swapInput) swap_words(run.inShorts.data(), count);
   return count;
 }
 
 void write_linear16_block(const RunSettings& s, RunState& run, int count) {
-  if (s.swapOutput)
-    for (int i = 0; i < count; ++i) run.outShorts[i] = swap16(run.outShorts[i]);
+  if (s.swapOutput) swap_words(run.outShorts.data(), count);
   write_bytes(run.output, run.outShorts.data(), 2 * static_cast<size_t>(count));
 }

@@ -17,8 +17,7 @@
 //  10  16 parameter kind                    not used
 void read_htk_header(RunSettings& s, RunState& run) {
   std::array<uint8_t, 12> header;
-  if (read_items(run.input, header.data(), 1, header.size()) != header.size())
-    stop_with(1, "header of %s ends early\n", s.inname.c_str());
+  read_header_bytes(run.input, s.inname, header.data(), header.size());
   int32_t sampleCount = read_le32(&header[0]);
   int32_t period = read_le32(&header[4]);
   if (s.swapInput) {

@@ -12,8 +12,7 @@
 //   0 type   4 mrows   8 ncols   12 imagf   16 namlen
 void read_matlab_header(const RunSettings& s, RunState& run) {
   std::array<uint8_t, 20> header;
-  if (read_items(run.input, header.data(), 1, header.size()) != header.size())
-    stop_with(1, "header of %s ends early\n", s.inname.c_str());
+  read_header_bytes(run.input, s.inname, header.data(), header.size());
   printf("type:   %ld\n", static_cast<long>(read_le32(&header[0])));
   printf("mrows:  %ld\n", static_cast<long>(read_le32(&header[4])));
   printf("ncols:  %ld\n", static_cast<long>(read_le32(&header[8])));

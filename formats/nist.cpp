@@ -51,7 +51,7 @@ std::string_view take_first_lines(std::string_view text, size_t& from, size_t lo
 // the text does not begin with one.
 std::optional<int64_t> number_in(std::string_view text) {
   int64_t value = 0;
-  if (!scan_int64(std::string(text), value)) return std::nullopt;
+  if (!parse_int64(std::string(text), value)) return std::nullopt;
   return value;
 }
 
@@ -81,8 +81,8 @@ std::string piece(std::string_view text, size_t from, size_t count) {
 //   sample_count -i 48000             -> length
 //   ...                               other fields are not used
 //   end_head
-void read_nist_header(RunSettings& s, RunState& run) {
-  std::array<char, 2048>& header = run.nistHeader;
+void read_nist_header(RunSettings& s, RunState& run, NistState& nist) {
+  std::array<char, 2048>& header = nist.header;
   read_items(run.input, header.data(), 1, header.size());
   const int headerLength = nist_header_length(text_of(header));
   if (verbose) printf("NIST header length: %d \n", headerLength);

@@ -9,10 +9,14 @@
 #include "core/run_state.h"
 #include "core/settings.h"
 
+struct NistState {
+  std::array<char, 2048> header{};  // the header text as read
+};
+
 // Reads the header into nistHeader and leaves the input at the first sample;
 // sets rate, length, and speakerId and transliteration when the header has them.
 // With showNistHeader the header is shown and the run ends with exit code 0.
-void read_nist_header(RunSettings& s, RunState& run);
+void read_nist_header(RunSettings& s, RunState& run, NistState& nist);
 // The header length of the second line of the header text.
 int nist_header_length(std::string_view text);
 // Prints the header lines from the third to "end_head".

@@ -1,5 +1,5 @@
-// The table of file modes: which name pieces select them, how they are shown,
-// which extension an output of the mode gets. The only state is the name echo.
+// The file mode registry: names to modes by the pieces of the mode table, modes
+// to their names and extensions, the known-extensions list. State: the name echo.
 #include "formats/registry.h"
 
 #include <cstdio>
@@ -11,78 +11,28 @@ static bool nameEcho = true;
 void set_name_echo(bool on) { nameEcho = on; }
 
 static bool contains(const std::string& name, const char* piece) {
-  return name.find(piece) != std::string::npos;
+  return piece != nullptr && name.find(piece) != std::string::npos;
 }
 
-int FILE_MODE_FROM_NAME(const std::string& name) {
+FileMode FILE_MODE_FROM_NAME(const std::string& name) {
   if (nameEcho) printf("%s\n", name.c_str());
+  for (const ModeTraits& row : modeTable)
+    if (row.exactName != nullptr && name == row.exactName) return row.mode;
   // Earlier pieces win wherever they stand in the name, directories included.
-  if (name == "-") return MODE_NONE;
-  if (name == "--") return MODE_STDIN_A;
-  if (name == "++") return MODE_STDOUT_A;
-  if (contains(name, ".au")) return MODE_SUN_AUDIO;
-  if (contains(name, ".asc") || contains(name, ".dat")) return MODE_ASCII;
-  if (contains(name, ".fas")) return MODE_FLOAT_ASCII;
-  if (contains(name, ".sam")) return MODE_VAX_ILS;
-  if (contains(name, ".voc")) return MODE_GRADIENT;
-  if (contains(name, ".ala")) return MODE_ALAW;
-  if (contains(name, ".ahx")) return MODE_ALAW_HEX;
-  if (contains(name, ".mhx")) return MODE_MULAW_HEX;
-  if (contains(name, ".pcm")) return MODE_PCM;
-  if (contains(name, ".asm")) return MODE_ASSEMBLER;
-  if (contains(name, ".wav")) return MODE_MS_WAV;
-  if (contains(name, ".mat")) return MODE_MATLAB;
-  if (contains(name, ".nis")) return MODE_NIST;
-  if (contains(name, ".dev") || contains(name, ".DEV")) return MODE_SPDCAR;
-  if (contains(name, ".htk") || contains(name, ".hwav")) return MODE_HTK;
-  if (contains(name, ".io")) return MODE_MOTOROLA;
-  if (contains(name, ".mul")) return MODE_MULTI_CHANNEL;
+  for (const ModeTraits& row : modeTable)
+    if (contains(name, row.pieces[0]) || contains(name, row.pieces[1])) return row.mode;
   return MODE_UNKNOWN;
 }
 
 const char* FILE_MODE_NAME(int mode) {
-  switch (mode) {
-    case MODE_ASCII: return "ASCII";
-    case MODE_SUN_AUDIO: return "SUN-Audio";
-    case MODE_VAX_ILS: return "VAX-ILS";
-    case MODE_GRADIENT: return "Gradient";
-    case MODE_ALAW: return "A-law";
-    case MODE_NONE: return "NONE";
-    case MODE_ALAW_HEX: return "A-law hex";
-    case MODE_FLOAT_ASCII: return "Float ASCII";
-    case MODE_PCM: return "PCM";
-    case MODE_ASSEMBLER: return "Assembler";
-    case MODE_MS_WAV: return "MS-wav";
-    case MODE_MATLAB: return "matlab";
-    case MODE_USER: return "User defined";
-    case MODE_MULAW_HEX: return "mu-law hex";
-    case MODE_STDOUT_A: return "STDOUT_A";
-    case MODE_STDIN_A: return "STDIN_A";
-    case MODE_NIST: return "NIST";
-    case MODE_SPDCAR: return "SPDCAR";
-    case MODE_HTK: return "HTK";
-    case MODE_MOTOROLA: return "MOTOROLA";
-    case MODE_MULTI_CHANNEL: return "multi channel";
-  }
-  stop_with(1, "FILE_MODE_NAME: sorry! mode not implemented\n");
+  const ModeTraits* traits = mode_traits(mode);
+  if (traits == nullptr) stop_with(1, "FILE_MODE_NAME: sorry! mode not implemented\n");
+  return traits->name;
 }
 
 const char* default_extension(int mode) {
-  switch (mode) {
-    case MODE_ASCII: return ".asc";
-    case MODE_SUN_AUDIO: return ".au";
-    case MODE_VAX_ILS: return ".voc";
-    case MODE_GRADIENT: return ".voc";
-    case MODE_FLOAT_ASCII: return ".fas";
-    case MODE_PCM: return ".pcm";
-    case MODE_ASSEMBLER: return ".asm";
-    case MODE_MS_WAV: return ".wav";
-    case MODE_MATLAB: return ".m";
-    case MODE_NIST: return ".nis";
-    case MODE_SPDCAR: return ".dev";
-    case MODE_MULTI_CHANNEL: return ".mul";
-  }
-  return nullptr;
+  const ModeTraits* traits = mode_traits(mode);
+  return traits == nullptr ? nullptr : traits->extension;
 }
 
 const char* EXTENSION_NAME(int mode) {

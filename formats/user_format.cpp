@@ -11,12 +11,7 @@
 #include "formats/registry.h"
 #include "core/text_block.h"
 
-// Data type codes of a description.
-enum UserType { TYPE_SHORT = 0, TYPE_LONG = 1, TYPE_INT = 2, TYPE_CHAR = 3, TYPE_FLOAT = 4, TYPE_OTHER = 5 };
-// Sample forms of a description.
-enum UserForm { FORM_BINARY = 0, FORM_ASCII = 1 };
-
-static int type_from_word(const std::string& word) {
+static UserType type_from_word(const std::string& word) {
   if (word == "float") return TYPE_FLOAT;
   if (word == "short") return TYPE_SHORT;
   if (word == "long") return TYPE_LONG;
@@ -42,21 +37,23 @@ void read_format_description(InStream& in, FormatDescription& description) {
   }
 }
 
-static const char* mode_word(int mode) {
+static const char* mode_word(UserForm mode) {
   switch (mode) {
     case FORM_ASCII: return "ascii";
     case FORM_BINARY: return "binary";
+    case FORM_UNKNOWN: break;
   }
   return "UNKNOWN";
 }
 
-static const char* type_word(int type) {
+static const char* type_word(UserType type) {
   switch (type) {
     case TYPE_CHAR: return "char";
     case TYPE_INT: return "int";
     case TYPE_SHORT: return "short";
     case TYPE_LONG: return "long";
     case TYPE_FLOAT: return "float";
+    case TYPE_OTHER: break;
   }
   return "UNKNOWN";
 }
@@ -75,14 +72,14 @@ static void load_description(const std::string& fileName, FormatDescription& des
   print_format_description(description);
 }
 
-void read_format_descriptions(const RunSettings& s, RunState& run) {
-  if (s.inmode == MODE_USER) load_description(s.inDescFile.value_or(""), run.inDescription);
-  if (s.outmode == MODE_USER) load_description(s.outDescFile.value_or(""), run.outDescription);
+void read_format_descriptions(const RunSettings& s, UserFormatState& user) {
+  if (s.inmode == MODE_USER) load_description(s.inDescFile.value_or(""), user.inDescription);
+  if (s.outmode == MODE_USER) load_description(s.outDescFile.value_or(""), user.outDescription);
 }
 
-static void write_user_text(RunState& run, int count) {
+static void write_user_text(RunState& run, const FormatDescription& description, int count) {
   TextBlock text{run.output};
-  if (run.outDescription.type == TYPE_FLOAT) {
+  if (description.type == TYPE_FLOAT) {
     for (int i = 0; i < count; ++i) text_general_line(text, run.floatBlock[i]);
   } else {
     for (int i = 0; i < count; ++i) {
@@ -97,9 +94,9 @@ static void write_user_text(RunState& run, int count) {
 
 // Binary words in the host's little-endian order; -swo does not apply here.
 static_assert(std::endian::native == std::endian::little, "user binary words are written as held");
-static void write_user_binary(RunState& run, int count) {
+static void write_user_binary(RunState& run, const FormatDescription& description, int count) {
   const size_t n = static_cast<size_t>(count);
-  switch (run.outDescription.type) {
+  switch (description.type) {
     case TYPE_FLOAT: write_bytes(run.output, run.floatBlock.data(), 4 * n); return;
     case TYPE_SHORT: write_bytes(run.output, run.outShorts.data(), 2 * n); return;
     case TYPE_LONG: {
@@ -109,13 +106,14 @@ static void write_user_binary(RunState& run, int count) {
       return;
     }
     case TYPE_INT: stop_with(1, "PLEASE use either short or long!\n");
+    default: break;
   }
   stop_with(1, "Unknown output type in USER mode!\n");
 }
 
-void write_user_block(RunState& run, int count) {
-  if (run.outDescription.mode == FORM_ASCII)
-    write_user_text(run, count);
+void write_user_block(RunState& run, const FormatDescription& description, int count) {
+  if (description.mode == FORM_ASCII)
+    write_user_text(run, description, count);
   else
-    write_user_binary(run, count);
+    write_user_binary(run, description, count);
 }

@@ -6,6 +6,24 @@
 #include "core/run_state.h"
 #include "core/settings.h"
 
+// Data type codes of a description.
+enum UserType { TYPE_SHORT = 0, TYPE_LONG = 1, TYPE_INT = 2, TYPE_CHAR = 3, TYPE_FLOAT = 4, TYPE_OTHER = 5 };
+// Sample forms of a description; a description without one is UNKNOWN.
+enum UserForm { FORM_UNKNOWN = -1, FORM_BINARY = 0, FORM_ASCII = 1 };
+
+// What a description file says about the user-defined format.
+struct FormatDescription {
+  std::string name;  // shown only
+  UserType type = TYPE_OTHER;
+  UserForm mode = FORM_UNKNOWN;
+};
+
+// The descriptions of a mode-14 input ("-I") and output ("-O").
+struct UserFormatState {
+  FormatDescription inDescription;
+  FormatDescription outDescription;
+};
+
 // Reads the description word by word to the end of the file, echoing each word
 // it reads in its own right; keywords fill the record, the last one given wins.
 void read_format_description(InStream& in, FormatDescription& description);
@@ -13,6 +31,6 @@ void read_format_description(InStream& in, FormatDescription& description);
 void print_format_description(const FormatDescription& description);
 // Before the input is opened: reads and shows the description of a mode-14
 // input, then that of a mode-14 output.
-void read_format_descriptions(const RunSettings& s, RunState& run);
+void read_format_descriptions(const RunSettings& s, UserFormatState& user);
 // One block in the described form: text lines or little-endian binary words.
-void write_user_block(RunState& run, int count);
+void write_user_block(RunState& run, const FormatDescription& description, int count);

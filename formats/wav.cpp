@@ -8,9 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <utility>
 
-#include "formats/ascii.h"
+#include "formats/gradient.h"
 #include "core/stop.h"
 #include "core/byte_fields.h"
 #include "formats/codecs.h"
@@ -173,8 +172,7 @@ bool data_bytes_in_file(const RunState& run, uint64_t& dataBytes) {
 // neighbouring bytes.
 int read_wav_bytes(const RunSettings& s, RunState& run) {
   const int count = static_cast<int>(read_items(run.input, run.inBytes.data(), 1, BUFSIZE));
-  if (s.swapInput)
-    for (int i = 0; i + 1 < count; i += 2) std::swap(run.inBytes[i], run.inBytes[i + 1]);
+  if (s.swapInput) swap_byte_pairs(run.inBytes.data(), count);
   for (int i = 0; i < count; ++i) run.inShorts[i] = run.inBytes[i];
   return count;
 }
@@ -245,7 +243,7 @@ void read_wav_header(RunSettings& s, RunState& run) {
 //
 // The samples written are always 16-bit, so block align and bits are fixed and
 // neither they nor the bytes per second take the channel count into account.
-void write_wav_header(const RunSettings& s, RunState& run) {
+void write_wav_header(const RunSettings& s, RunState& run, WavState& wav) {
   // A declared length beyond what the fields can state is written as unknown;
   // below it the fields keep the 32-bit arithmetic, as for negative lengths.
   const uint32_t dataBytes = static_cast<uint32_t>(s.length) * 2u;
@@ -289,15 +287,15 @@ void write_wav_header(const RunSettings& s, RunState& run) {
   header[36] = 'd', header[37] = 'a', header[38] = 't', header[39] = 'a';
   write_le32(&header[40], dataLength);
   write_bytes(run.output, header.data(), header.size());
-  run.wavHeaderWritten = true;
+  wav.headerWritten = true;
 }
 
 // The header was written before the samples from the length known then; at any
 // end of the run the two lengths are set from the samples that reached the file,
 // 2 bytes each. Pipes keep the header as first written.
-void finish_wav_header(const RunSettings& s, RunState& run, bool checked) {
+void finish_wav_header(const RunSettings& s, RunState& run, const WavState& wav, bool checked) {
   OutStream& out = run.output;
-  if (!run.wavHeaderWritten || out.file == nullptr) return;
+  if (!wav.headerWritten || out.file == nullptr) return;
   if ((fflush(out.file) != 0 || ferror(out.file)) && checked) stop_on_errno(out.name);
   uint64_t dataBytes = 0;
   if (!data_bytes_in_file(run, dataBytes)) return;

@@ -35,12 +35,12 @@ static int scan_esps_record(InStream& in, float& time, std::string& word) {
   return got;
 }
 
-void read_esps_labels(RunSettings& s, RunState& run, InStream& in) {
+void read_esps_labels(RunSettings& s, LabelState& labels, InStream& in) {
   printf("Assuming ESPS label file\n");
   skip_esps_header(in);
   for (;;) {
     float time = 0;
-    const int got = scan_esps_record(in, time, run.espsLabel);
+    const int got = scan_esps_record(in, time, labels.espsLabel);
     if (got == EOF) break;
     if (got == 0) {
       // Text where a time should be: the rest of a record that does not fit
@@ -52,6 +52,6 @@ void read_esps_labels(RunSettings& s, RunState& run, InStream& in) {
     s.endTime = time;
     if (verbose)
       printf("%g %g %s\n", static_cast<double>(s.startTime), static_cast<double>(s.endTime),
-             run.espsLabel.c_str());
+             labels.espsLabel.c_str());
   }
 }

@@ -20,7 +20,7 @@ bool read_label_line(InStream& in, std::string& line) {
   return true;
 }
 
-void read_label_file(RunSettings& s, RunState& run) {
+void read_label_file(RunSettings& s, LabelState& labels) {
   const std::string& name = *s.labelFile;
   printf("Using label file %s\n", name.c_str());
   std::unique_ptr<FILE, int (*)(FILE*)> file(open_or_die(name, "r"), fclose);
@@ -30,11 +30,11 @@ void read_label_file(RunSettings& s, RunState& run) {
   if (!read_label_line(in, line)) stop_with(1, "empty label file \n");
   if (verbose) printf("%s", line.c_str());
   if (line.starts_with("LHD:"))
-    read_sam_labels(s, run, in);
+    read_sam_labels(s, labels, in);
   else
-    read_esps_labels(s, run, in);
+    read_esps_labels(s, labels, in);
 
   file.reset();
   printf("%g %g %s\n", static_cast<double>(s.startTime), static_cast<double>(s.endTime),
-         run.espsLabel.c_str());
+         labels.espsLabel.c_str());
 }

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "core/run_state.h"
+#include "labels/label_file.h"
 #include "core/settings.h"
 #include "core/streams.h"
 
@@ -14,6 +14,6 @@
 bool read_label_line(InStream& in, std::string& line);
 
 // The rest of an ESPS file after its first line.
-void read_esps_labels(RunSettings& s, RunState& run, InStream& in);
+void read_esps_labels(RunSettings& s, LabelState& labels, InStream& in);
 // The rest of a SAM file after its "LHD:" line.
-void read_sam_labels(RunSettings& s, RunState& run, InStream& in);
+void read_sam_labels(RunSettings& s, LabelState& labels, InStream& in);

@@ -18,7 +18,7 @@ static size_t after_comma(const std::string& line, int n) {
 }
 
 // "LB0: first, unused, last, text": the segment from first to last sample.
-static void read_segment_line(RunSettings& s, RunState& run, const std::string& line) {
+static void read_segment_line(RunSettings& s, LabelState& labels, const std::string& line) {
   printf("%s", line.c_str());
   long first = 0, unused = 0, last = 0;
   const bool complete = sscanf(line.c_str() + 4, "%ld,%ld,%ld", &first, &unused, &last) == 3;
@@ -38,23 +38,23 @@ static void read_segment_line(RunSettings& s, RunState& run, const std::string& 
   // The label text keeps its blanks and a lone line feed; CR LF is cut off.
   std::string text = line.substr(after_comma(line, 3));
   if (text.size() >= 2 && text[text.size() - 2] == '\r') text.resize(text.size() - 2);
-  run.samLabelText = text;
+  labels.samLabelText = text;
 }
 
 // Checked at once: a count the blocks cannot split ends the run before any
 // output exists.
 static void read_channel_line(RunSettings& s, const std::string& line) {
-  if (scan_int(line.substr(4), s.channels)) check_channel_count(s.channels);
+  if (parse_int(line.substr(4), s.channels)) check_channel_count(s.channels);
 }
 
-void read_sam_labels(RunSettings& s, RunState& run, InStream& in) {
+void read_sam_labels(RunSettings& s, LabelState& labels, InStream& in) {
   printf("SAM label file\n");
   std::string line;
   while (read_label_line(in, line)) {
     if (line.starts_with("LB0:"))
-      read_segment_line(s, run, line);
+      read_segment_line(s, labels, line);
     else if (line.starts_with("SAM:"))
-      scan_int32(line.substr(4), s.rate);
+      parse_int32(line.substr(4), s.rate);
     else if (line.starts_with("NCH:"))
       read_channel_line(s, line);
   }

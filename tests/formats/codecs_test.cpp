@@ -53,12 +53,6 @@ TEST(AlawCodec, DecodesEveryCodeToTheG711ReconstructionValue) {
   }
 }
 
-TEST(AlawCodec, DecodeTableHoldsTheDecodedValues) {
-  for (unsigned code = 0; code < 256; ++code) {
-    EXPECT_EQ(alawDecodeTable[code], g711_reconstruction16(code) / 8) << "code " << code;
-  }
-}
-
 TEST(AlawCodec, EncodingTheDecodedValueGivesTheCodeBack) {
   for (unsigned code = 0; code < 256; ++code) {
     EXPECT_EQ(alaw_encode(alaw_decode(static_cast<uint8_t>(code))), code) << "code " << code;
@@ -84,11 +78,6 @@ TEST(AlawCodec, EncodesEveryValueInRangeIntoItsG711Interval) {
     ASSERT_GE(magnitude, reconstructionMagnitude - half) << "value " << value;
     ASSERT_LT(magnitude, reconstructionMagnitude + half) << "value " << value;
   }
-}
-
-TEST(AlawCodec, SegmentBaseTable) {
-  const int16_t expected[8] = {1, 33, 66, 132, 264, 528, 1056, 2112};
-  for (int s = 0; s < 8; ++s) EXPECT_EQ(segmentBase[s], expected[s]) << "segment " << s;
 }
 
 TEST(AlawCodec, DecodeEdgeCases) {
@@ -191,114 +180,51 @@ TEST(AlawCodec, BlockEncoderWritesOnlyTheGivenCount) {
   EXPECT_EQ(codes[3], 0x11);
 }
 
-TEST(ByteOrder, Swap16ExchangesTheBytes) {
-  EXPECT_EQ(swap16(0x1234), 0x3412);
-  EXPECT_EQ(swap16(-2), -257);
-  EXPECT_EQ(swap16(0x00FF), -256);
-  EXPECT_EQ(swap16(static_cast<int16_t>(0x8000)), 0x0080);
-  EXPECT_EQ(swap16(0x0080), static_cast<int16_t>(0x8000));
-  EXPECT_EQ(swap16(0), 0);
-}
-
-TEST(ByteOrder, Uswap16ExchangesTheBytes) {
-  EXPECT_EQ(uswap16(0x1234), 0x3412);
-  EXPECT_EQ(uswap16(0xFFFE), 0xFEFF);
-  EXPECT_EQ(uswap16(0x8000), 0x0080);
-  EXPECT_EQ(uswap16(0x00FF), 0xFF00);
-}
-
-TEST(ByteOrder, Swap16AndUswap16AreInvolutionsWithTheSamePattern) {
-  for (unsigned w = 0; w <= 0xFFFF; ++w) {
-    const uint16_t word = static_cast<uint16_t>(w);
-    const uint16_t expected = static_cast<uint16_t>(((w & 0xFF) << 8) | (w >> 8));
-    ASSERT_EQ(uswap16(word), expected) << "word " << w;
-    ASSERT_EQ(static_cast<uint16_t>(swap16(static_cast<int16_t>(word))), expected) << "word " << w;
-    ASSERT_EQ(uswap16(uswap16(word)), word) << "word " << w;
-    ASSERT_EQ(swap16(swap16(static_cast<int16_t>(word))), static_cast<int16_t>(word)) << "word " << w;
+// Each word with its bytes reversed, and the trace jswap prints under -v: the
+// values as 32-bit decimal and hexadecimal, before and after.
+TEST(ByteOrder, WordsReverseTheirBytes) {
+  const std::pair<uint16_t, uint16_t> words[] = {{0x1234, 0x3412}, {0xFFFE, 0xFEFF}, {0x8000, 0x0080},
+                                                 {0x00FF, 0xFF00}, {0x0000, 0x0000}};
+  for (const auto& [word, swapped] : words) {
+    EXPECT_EQ(uswap16(word), swapped) << word;
+    EXPECT_EQ(swap16(static_cast<int16_t>(word)), static_cast<int16_t>(swapped)) << word;
   }
-}
-
-TEST(ByteOrder, JswapReversesTheFourBytes) {
-  EXPECT_EQ(jswap(1), 16777216);
-  EXPECT_EQ(jswap(0x12345678), 0x78563412);
-  EXPECT_EQ(jswap(static_cast<int32_t>(0xFF000000u)), 0xFF);  // no sign extension
-  EXPECT_EQ(jswap(static_cast<int32_t>(0x80000000u)), 0x80);
-  EXPECT_EQ(jswap(0x80), static_cast<int32_t>(0x80000000u));
-  EXPECT_EQ(jswap(-1), -1);
-  EXPECT_EQ(jswap(static_cast<int32_t>(0xAABBCCDDu)), static_cast<int32_t>(0xDDCCBBAAu));
-}
-
-TEST(ByteOrder, JswapIsAnInvolution) {
-  const uint32_t words[] = {0u,          1u,          0x12345678u, 0x80000000u,
-                            0xFFFFFFFFu, 0x00FF00FFu, 0xDEADBEEFu, 0x7FFFFFFFu};
-  for (uint32_t w : words) {
-    const int32_t word = static_cast<int32_t>(w);
-    EXPECT_EQ(jswap(jswap(word)), word) << std::hex << w;
-  }
-}
-
-TEST(ByteOrder, JswapPrintsNothingWithoutVerbose) {
-  verbose = false;
-  CaptureStdout();
-  jswap(1);
-  jswap(-1);
-  EXPECT_EQ(GetCapturedStdout(), "");
-}
-
-TEST(ByteOrder, JswapTraceWithVerbose) {
-  VerboseOn on;
-  CaptureStdout();
-  const int32_t out = jswap(1);
-  EXPECT_EQ(GetCapturedStdout(), " WARNUNG !! jswap:: in = 1, 1,  out =  16777216, 1000000\n");
-  EXPECT_EQ(out, 16777216);
-}
-
-TEST(ByteOrder, JswapTraceShowsThe32BitValue) {
-  VerboseOn on;
-  CaptureStdout();
-  jswap(-1);
-  EXPECT_EQ(GetCapturedStdout(), " WARNUNG !! jswap:: in = -1, ffffffff,  out =  -1, ffffffff\n");
-  CaptureStdout();
-  jswap(0x80);
-  EXPECT_EQ(GetCapturedStdout(), " WARNUNG !! jswap:: in = 128, 80,  out =  -2147483648, 80000000\n");
-  CaptureStdout();
-  jswap(0x12345678);
-  EXPECT_EQ(GetCapturedStdout(),
-            " WARNUNG !! jswap:: in = 305419896, 12345678,  out =  2018915346, 78563412\n");
-}
-
-TEST(BitOrder, BitReverse8Values) {
-  EXPECT_EQ(bit_reverse8(0x01), 0x80);
-  EXPECT_EQ(bit_reverse8(0x80), 0x01);
-  EXPECT_EQ(bit_reverse8(0xD5), 0xAB);
-  EXPECT_EQ(bit_reverse8(0x0F), 0xF0);
-  EXPECT_EQ(bit_reverse8(0x00), 0x00);
-  EXPECT_EQ(bit_reverse8(0xFF), 0xFF);
-  EXPECT_EQ(bit_reverse8(0x12), 0x48);
-}
-
-TEST(BitOrder, BitReverse8MovesEachBitToItsMirror) {
-  for (unsigned k = 0; k < 8; ++k) {
-    EXPECT_EQ(bit_reverse8(static_cast<uint8_t>(1u << k)), 1u << (7 - k)) << "bit " << k;
-  }
-}
-
-TEST(BitOrder, BitReverse8IsAnInvolution) {
-  for (unsigned b = 0; b < 256; ++b) {
-    const uint8_t byte = static_cast<uint8_t>(b);
-    EXPECT_EQ(bit_reverse8(bit_reverse8(byte)), byte) << "byte " << b;
-  }
-}
-
-TEST(BitOrder, PrintBits8) {
-  const std::pair<unsigned, const char*> cases[] = {
-      {0xD5, "11010101\n"}, {0x00, "00000000\n"}, {0xFF, "11111111\n"},
-      {0x80, "10000000\n"}, {0x01, "00000001\n"}, {0x2A, "00101010\n"},
+  struct LongCase {
+    uint32_t in, out;
+    const char* trace;
   };
-  for (const auto& [byte, text] : cases) {
+  const LongCase longs[] = {
+      {1, 0x01000000, " WARNUNG !! jswap:: in = 1, 1,  out =  16777216, 1000000\n"},
+      {0xFFFFFFFF, 0xFFFFFFFF, " WARNUNG !! jswap:: in = -1, ffffffff,  out =  -1, ffffffff\n"},
+      {0x80, 0x80000000, " WARNUNG !! jswap:: in = 128, 80,  out =  -2147483648, 80000000\n"},
+      {0xFF000000, 0xFF, " WARNUNG !! jswap:: in = -16777216, ff000000,  out =  255, ff\n"},
+      {0x12345678, 0x78563412, " WARNUNG !! jswap:: in = 305419896, 12345678,  out =  2018915346, 78563412\n"},
+  };
+  for (const LongCase& c : longs) {
     CaptureStdout();
-    print_bits8(static_cast<uint8_t>(byte));
-    EXPECT_EQ(GetCapturedStdout(), text) << "byte " << byte;
+    EXPECT_EQ(jswap(static_cast<int32_t>(c.in)), static_cast<int32_t>(c.out)) << std::hex << c.in;
+    EXPECT_EQ(GetCapturedStdout(), "") << "no trace without -v";
+    VerboseOn on;
+    CaptureStdout();
+    jswap(static_cast<int32_t>(c.in));
+    EXPECT_EQ(GetCapturedStdout(), c.trace);
+  }
+}
+
+// Each byte with its bits mirrored, and its display as eight digits.
+TEST(BitOrder, BytesMirrorTheirBitsAndShowThem) {
+  struct BitCase {
+    uint8_t byte, mirrored;
+    const char* shown;
+  };
+  const BitCase cases[] = {{0x01, 0x80, "00000001\n"}, {0x80, 0x01, "10000000\n"}, {0xD5, 0xAB, "11010101\n"},
+                           {0x0F, 0xF0, "00001111\n"}, {0x00, 0x00, "00000000\n"}, {0xFF, 0xFF, "11111111\n"},
+                           {0x12, 0x48, "00010010\n"}, {0x2A, 0x54, "00101010\n"}};
+  for (const BitCase& c : cases) {
+    EXPECT_EQ(bit_reverse8(c.byte), c.mirrored) << int(c.byte);
+    CaptureStdout();
+    print_bits8(c.byte);
+    EXPECT_EQ(GetCapturedStdout(), c.shown);
   }
 }
 

@@ -1,15 +1,15 @@
 // Multi channel output (mode 22): an interleaved block is split into one
 // stream of 16-bit words per channel, one write a channel and block.
+#include "formats/multi_channel.h"
+
 #include "core/stop.h"
-#include "formats/block_writers.h"
 #include "formats/codecs.h"
 
 void write_multi_channel_block(const RunSettings& s, RunState& run, int count) {
   const int channels = s.channels;
   if (count % channels != 0)
     stop_with(1, "can not handle buffer of size %i with %i channels\n", count, channels);
-  if (s.swapOutput)
-    for (int i = 0; i < count; ++i) run.outShorts[i] = swap16(run.outShorts[i]);
+  if (s.swapOutput) swap_words(run.outShorts.data(), count);
   const int frames = count / channels;
   for (int k = 0; k < channels; ++k) {
     for (int f = 0; f < frames; ++f) run.channelShorts[f] = run.outShorts[f * channels + k];

@@ -1,9 +1,11 @@
 // MOTOROLA text input: decimal integers written with leading zeros, one token a
 // value. The zeros are blanked first so that "%hi" does not read them as octal.
+#include "formats/motorola.h"
+
 #include <cstdio>
 #include <string>
 
-#include "formats/readers.h"
+#include "core/stop.h"
 
 // 0012 -> "  12", 000 -> "0  ", -0012 -> "  -12", -05 -> " -5", -000 -> "   0".
 // Tokens beginning otherwise stay as they are (+012 is still octal).
@@ -26,7 +28,7 @@ int read_motorola_block(const RunSettings& s, RunState& run) {
   int count = 0;
   while (count < BUFSIZE && read_token(run.input, token)) {
     blank_leading_zeros(token);
-    if (sscanf(token.c_str(), "%hi", &run.inShorts[count]) < 1) stop_unrecognizable(s, run);
+    if (sscanf(token.c_str(), "%hi", &run.inShorts[count]) < 1) stop_unrecognizable(s.inname, run.valueCounter);
     ++run.valueCounter;
     ++count;
   }

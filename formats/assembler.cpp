@@ -1,11 +1,12 @@
 // Assembler listing output (mode 10): a comment header with the command line,
 // then one line a word: A-law codes, linear values, or packed 4-bit ADPCM codes.
+#include "formats/assembler.h"
+
 #include <algorithm>
 
-#include "core/text_format.h"
-#include "formats/block_writers.h"
-#include "formats/codecs.h"
 #include "core/text_block.h"
+#include "core/text_format.h"
+#include "formats/codecs.h"
 
 void write_asm_header(const RunSettings& s, RunState& run) {
   TextBlock text{run.output};
@@ -27,11 +28,7 @@ static void append_asm_item(const RunSettings& s, TextBlock& text, int16_t sampl
   if (s.asmLinear) {
     end = format_hex(item, static_cast<uint32_t>(static_cast<int32_t>(sample)));
   } else {
-    static constexpr char hexDigits[] = "0123456789abcdef";
-    const unsigned code = alaw_encode(sample);
-    item[0] = hexDigits[code >> 4];
-    item[1] = hexDigits[code & 0xF];
-    end = item + 2;
+    end = format_hex_byte(item, alaw_encode(sample), lowerHexDigits);
   }
   text_append(text, std::string_view(item, static_cast<size_t>(end - item)));
 }
@@ -39,7 +36,7 @@ static void append_asm_item(const RunSettings& s, TextBlock& text, int16_t sampl
 // Words of asmWordSize samples, starting afresh with each block; a word that
 // reaches past the block's end holds only the samples the block has. Linear
 // words and -a_r2l words list their samples last to first.
-static void write_asm_words(const RunSettings& s, RunState& run, int count, TextBlock& text) {
+static void write_asm_words(const RunSettings& s, const RunState& run, int count, TextBlock& text) {
   const bool lastFirst = s.asmLinear || s.asmRightToLeft;
   for (int64_t first = 0; first < count; first += s.asmWordSize) {
     const int64_t end = std::min<int64_t>(first + s.asmWordSize, count);
@@ -55,24 +52,25 @@ static void write_asm_words(const RunSettings& s, RunState& run, int count, Text
 // ADPCM codes packed first code lowest, asmWordSize codes (at most 8, checked
 // with the command line) to a word; words run on across blocks, and a word
 // still partly filled at the end of the run is not written.
-static void write_adpcm_words(const RunSettings& s, RunState& run, int count, TextBlock& text) {
+static void write_adpcm_words(const RunSettings& s, const RunState& run, AssemblerState& word, int count,
+                              TextBlock& text) {
   for (int i = 0; i < count; ++i) {
     const uint32_t code = static_cast<uint32_t>(static_cast<int32_t>(run.outShorts[i]));
-    run.asmBits |= code << (4 * run.asmNibbles);
-    ++run.asmNibbles;
-    if (run.asmNibbles >= s.asmWordSize) {
+    word.bits |= code << (4 * word.nibbles);
+    ++word.nibbles;
+    if (word.nibbles >= s.asmWordSize) {
       text_append(text, s.asmHeader);
-      text_printf(text, "%0*lx\n", s.asmWordSize, static_cast<unsigned long>(run.asmBits));
-      run.asmBits = 0;
-      run.asmNibbles = 0;
+      text_printf(text, "%0*lx\n", s.asmWordSize, static_cast<unsigned long>(word.bits));
+      word.bits = 0;
+      word.nibbles = 0;
     }
   }
 }
 
-void write_asm_block(const RunSettings& s, RunState& run, int count) {
+void write_asm_block(const RunSettings& s, RunState& run, AssemblerState& word, int count) {
   TextBlock text{run.output};
   if (s.asmAdpcm)
-    write_adpcm_words(s, run, count, text);
+    write_adpcm_words(s, run, word, count, text);
   else
     write_asm_words(s, run, count, text);
   text_flush(text);

@@ -1,0 +1,28 @@
+// Float ASCII: values scanned as fscanf's "%f" does, written as printf's "%g"
+// does, both by the project's fast routines proven identical to the C library.
+#include "formats/float_ascii.h"
+
+#include <cstdio>
+
+#include "core/float_scan.h"
+#include "core/stop.h"
+#include "core/text_block.h"
+
+int read_float_ascii_block(const RunSettings& s, RunState& run) {
+  int count = 0;
+  while (count < BUFSIZE) {
+    const int stored = scan_float(run.input.file, run.floatBlock[count]);
+    check_read(run.input);
+    if (stored == EOF) break;
+    if (stored < 1) stop_unrecognizable(s.inname, run.valueCounter);
+    ++run.valueCounter;
+    ++count;
+  }
+  return count;
+}
+
+void write_float_ascii_block(RunState& run, int count) {
+  TextBlock text{run.output};
+  for (int i = 0; i < count; ++i) text_general_line(text, run.floatBlock[i]);
+  text_flush(text);
+}

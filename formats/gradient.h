@@ -1,0 +1,8 @@
+// Gradient (file mode 3): headerless 16-bit samples, least significant byte
+// first; the samples of NIST, HTK and 16-bit MS-wav inputs are read the same way.
+#pragma once
+#include "core/run_state.h"
+#include "core/settings.h"
+
+int read_linear16_block(const RunSettings& s, RunState& run);
+void write_linear16_block(const RunSettings& s, RunState& run, int count);
