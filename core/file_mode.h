@@ -57,7 +57,8 @@ struct ModeTraits {
   Opening input;
   Opening output;
   bool canSeek;                      // "-hs" and "-at" can position the input
-  int sampleSize;                    // bytes a sample of a binary input; 0 for text
+  int sampleSize;                    // bytes a sample of a binary input; 0: text, or
+                                     // by the header (MS-wav: bytesPerSample)
   SampleSource samples;
 };
 

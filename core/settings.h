@@ -34,7 +34,8 @@ struct RunSettings {
   int32_t rate = 8000;          // -r, or the input header / SAM label file
   int64_t length = 0;           // -le, -LI, NIST sample_count or the segment end
   int64_t skip_size = 0;        // -hs: input samples skipped
-  int channels = 1;             // -nc
+  int channels = 1;             // -nc, a SAM "NCH:" line or an MS-wav header
+  bool channelsGiven = false;   // -nc was given: an MS-wav header does not change it
   int increment = 1;            // -inc: keep every n-th sample
   std::optional<std::string> inModeName;   // -i
   std::optional<std::string> outModeName;  // -o

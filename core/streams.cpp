@@ -3,6 +3,7 @@
 #include "core/streams.h"
 
 #include <cctype>
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 
@@ -28,7 +29,40 @@
 size_t read_items(InStream& in, void* items, size_t size, size_t count) {
   size_t got = fread(items, size, count, in.file);
   if (got < count && ferror(in.file)) stop_on_read_error(in);
+  in.position += static_cast<int64_t>(got * size);
   return got;
+}
+
+// Reads and drops `bytes`, or up to the end of the input.
+static void discard_input(InStream& in, int64_t bytes) {
+  static char scrap[1 << 16];
+  while (bytes > 0) {
+    const size_t piece = static_cast<size_t>(std::min<int64_t>(bytes, sizeof scrap));
+    const size_t got = read_items(in, scrap, 1, piece);
+    if (got < piece) return;
+    bytes -= static_cast<int64_t>(got);
+  }
+}
+
+bool skip_input(InStream& in, int64_t bytes) {
+  if (bytes == 0) return true;
+  if (fseeko(in.file, bytes, SEEK_CUR) == 0) {
+    in.position += bytes;
+    return true;
+  }
+  if (errno != ESPIPE || bytes < 0) return false;
+  discard_input(in, bytes);
+  return true;
+}
+
+bool position_input(InStream& in, int64_t target) {
+  if (fseeko(in.file, target, SEEK_SET) == 0) {
+    in.position = target;
+    return true;
+  }
+  if (errno != ESPIPE || target < in.position) return false;
+  discard_input(in, target - in.position);
+  return true;
 }
 
 void read_header_bytes(InStream& in, const std::string& inname, uint8_t* bytes, size_t count) {

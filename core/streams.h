@@ -15,6 +15,7 @@ struct InStream {
   FILE* file = nullptr;
   std::string name;               // for messages: the file name, or "stdin"
   std::unique_ptr<char[]> buffer;  // the stream's buffer, when the run gave it one
+  int64_t position = 0;           // bytes taken by read_items and moved over by the positioning below
 };
 
 struct OutStream {
@@ -26,6 +27,12 @@ struct OutStream {
 // fread of up to `count` items; returns the whole items read. A read error that
 // is not the end of the file ends the run.
 size_t read_items(InStream& in, void* items, size_t size, size_t count);
+// Moves the input by `bytes` from where it stands, or to byte `target` of the
+// stream. An input that cannot seek (a pipe) is read and discarded forward to
+// the place; false (errno set, ESPIPE for a place behind a pipe's position)
+// when the place cannot be reached that way either.
+bool skip_input(InStream& in, int64_t bytes);
+bool position_input(InStream& in, int64_t target);
 // Exactly `count` header bytes, or the run ends with "header of <inname> ends early".
 void read_header_bytes(InStream& in, const std::string& inname, uint8_t* bytes, size_t count);
 // Ends the run if the input has seen a read error (after formatted reads).

@@ -85,7 +85,10 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
     case OPT_LE: parse_int64(value, s.length); break;
     case OPT_LI: read_length_file(s, value); break;
     case OPT_HS: parse_int64(value, s.skip_size); break;
-    case OPT_NC: parse_int(value, s.channels); break;
+    case OPT_NC:
+      parse_int(value, s.channels);
+      s.channelsGiven = true;
+      break;
     case OPT_INC: parse_int(value, s.increment); break;
     case OPT_I: s.inModeName = value; break;
     case OPT_CM: s.composeName = true; break;

@@ -9,6 +9,7 @@ void run_conversion(RunSettings& s, Conversion& c) {
   read_format_descriptions(s, c.formats.user);
   open_input(s, c.run);
   read_input_header(s, c.run, c.formats);
+  c.run.headerEnd = c.run.input.position;
   skip_and_segment(s, c.run);
   derive_output_name(s);
   refuse_inputs_as_outputs(s, true);

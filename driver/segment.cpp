@@ -1,6 +1,7 @@
 // Skip and segment: the start time and "-hs" become a seek into the input, the
 // end time a sample limit. Times and rates are combined in double precision.
 #include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -28,18 +29,30 @@ static int64_t saturating_add_product(int64_t a, int64_t b, int64_t c) {
   return sum;
 }
 
-// Positions the input at skip_size samples from the start of the file; the
-// header bytes count toward the skip.
+// The byte the first sample read stands at: with a start time, skip_size samples
+// after the end of the header; with "-hs" alone counted from the start of the
+// file, header included, as always; MS-wav counts from its data chunk.
+static int64_t skip_target(const RunSettings& s, const RunState& run, int sampleSize) {
+  const int64_t base = s.startTime > 0 || s.inmode == MODE_MS_WAV ? run.headerEnd : 0;
+  int64_t bytes = 0, target = 0;
+  if (__builtin_mul_overflow(s.skip_size, int64_t{sampleSize}, &bytes) ||
+      __builtin_add_overflow(base, bytes, &target)) {
+    errno = EOVERFLOW;
+    stop_on_errno("skip header");
+  }
+  return target;
+}
+
+// Positions the input for the skip. A pipe is read forward instead; bytes its
+// header step consumed count toward the place.
 static void seek_input(const RunSettings& s, RunState& run) {
   const ModeTraits* traits = mode_traits(s.inmode);
   if (traits == nullptr || !traits->canSeek)
     stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.inmode));
-  int64_t position = 0;
-  if (__builtin_mul_overflow(s.skip_size, int64_t{traits->sampleSize}, &position)) {
-    errno = EOVERFLOW;
-    stop_on_errno("skip header");
-  }
-  if (fseeko(run.input.file, position, SEEK_SET) != 0) stop_on_errno("skip header");
+  const int sampleSize = traits->sampleSize != 0 ? traits->sampleSize : s.bytesPerSample;
+  const int64_t target = skip_target(s, run, sampleSize);
+  if (!position_input(run.input, target) && !(errno == ESPIPE && target >= 0)) stop_on_errno("skip header");
+  if (run.dataBytesLeft >= 0) run.dataBytesLeft = std::max<int64_t>(0, run.dataBytesLeft - (target - run.headerEnd));
 }
 
 void skip_and_segment(RunSettings& s, RunState& run) {
@@ -56,5 +69,6 @@ void skip_and_segment(RunSettings& s, RunState& run) {
     printf("maxsample = %lld\n", static_cast<long long>(m));
     if (m < 1) stop_with(1, "Extracted segment has only length %lld\n", static_cast<long long>(m));
   }
-  if (s.skip_size != 0) seek_input(s, run);
+  // A start time counts even when it rounds to no sample.
+  if (s.startTime > 0 || s.skip_size != 0) seek_input(s, run);
 }

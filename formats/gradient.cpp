@@ -4,8 +4,8 @@
 
 #include "formats/codecs.h"
 
-int read_linear16_block(const RunSettings& s, RunState& run) {
-  const int count = static_cast<int>(read_items(run.input, run.inShorts.data(), 2, BUFSIZE));
+int read_linear16_block(const RunSettings& s, RunState& run, size_t most) {
+  const int count = static_cast<int>(read_items(run.input, run.inShorts.data(), 2, most));
   if (s.swapInput) swap_words(run.inShorts.data(), count);
   return count;
 }

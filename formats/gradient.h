@@ -4,5 +4,6 @@
 #include "core/run_state.h"
 #include "core/settings.h"
 
-int read_linear16_block(const RunSettings& s, RunState& run);
+// At most `most` samples (a block, or what is left of an MS-wav data chunk).
+int read_linear16_block(const RunSettings& s, RunState& run, size_t most = BUFSIZE);
 void write_linear16_block(const RunSettings& s, RunState& run, int count);

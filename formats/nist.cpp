@@ -87,11 +87,12 @@ void read_nist_header(RunSettings& s, RunState& run, NistState& nist) {
   const int headerLength = nist_header_length(text_of(header));
   if (verbose) printf("NIST header length: %d \n", headerLength);
   if (headerLength > static_cast<int>(header.size())) stop_with(1, "NIST header is too long \n");
-  if (fseek(run.input.file, 0, SEEK_SET) != 0) stop_on_errno(run.input.name);
+  if (!position_input(run.input, 0)) stop_on_errno(run.input.name);
   read_items(run.input, header.data(), 1, static_cast<size_t>(headerLength));
   if (s.showNistHeader) {
-    // Shown up to "end_head", or to the end of the header's own bytes.
-    show_nist_header(text_of(header).substr(0, static_cast<size_t>(headerLength)));
+    // Shown as the buffer holds it (the stated length re-read in front of what
+    // the first read brought) up to "end_head", or to the end of that text.
+    show_nist_header(text_of(header));
     stop_run(0);
   }
   nist_speaker_info(header, s.speakerId, s.transliteration);

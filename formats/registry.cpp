@@ -18,9 +18,11 @@ FileMode FILE_MODE_FROM_NAME(const std::string& name) {
   if (nameEcho) printf("%s\n", name.c_str());
   for (const ModeTraits& row : modeTable)
     if (row.exactName != nullptr && name == row.exactName) return row.mode;
-  // Earlier pieces win wherever they stand in the name, directories included.
+  // Earlier pieces win wherever they stand in the file's own name; the folders
+  // before its last '/' take no part.
+  const std::string own = name.substr(name.rfind('/') + 1);
   for (const ModeTraits& row : modeTable)
-    if (contains(name, row.pieces[0]) || contains(name, row.pieces[1])) return row.mode;
+    if (contains(own, row.pieces[0]) || contains(own, row.pieces[1])) return row.mode;
   return MODE_UNKNOWN;
 }
 

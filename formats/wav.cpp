@@ -52,8 +52,7 @@ int16_t read_field16(InStream& in) {
 // Moves the input on by `offset` bytes from where it stands (back for a format
 // chunk shorter than 16 bytes). Past the end the next read finds nothing.
 void skip_bytes(InStream& in, int64_t offset) {
-  if (offset == 0) return;
-  if (fseek(in.file, static_cast<long>(offset), SEEK_CUR) != 0) stop_on_errno(in.name);
+  if (!skip_input(in, offset)) stop_on_errno(in.name);
 }
 
 // The id after a skipped chunk. A chunk of odd length is followed by a zero pad
@@ -93,33 +92,58 @@ int32_t read_riff_start(InStream& in, bool swap) {
 
 // The fields of the format chunk that the run uses or shows.
 struct FormatFields {
+  int16_t tag = 0;
+  int16_t channels = 0;
   int32_t bytesPerSec = 0;
+  int16_t blockAlign = 0;
   int16_t bitsPerSample = 0;
+  int subFormat = -1;  // the code of an extensible chunk's sub-format GUID
 };
 
-// The first 16 bytes of the format chunk; rate and bytesPerSample go to the run.
+constexpr int16_t extensibleTag = -2;  // 0xFFFE
+// KSDATAFORMAT_SUBTYPE_PCM: 00000001-0000-0010-8000-00aa00389b71, as stored.
+constexpr std::array<uint8_t, 16> pcmSubFormat = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
+                                                  0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+
+// The first 16 bytes of the format chunk; rate goes to the run.
 FormatFields read_format_fields(RunSettings& s, InStream& in) {
-  int16_t tag = read_field16(in);
-  int16_t channels = read_field16(in);
+  FormatFields fields;
+  fields.tag = read_field16(in);
+  fields.channels = read_field16(in);
   s.rate = read_field32(in);
   if (s.swapInput) {
-    tag = swap16(tag);
-    channels = swap16(channels);
+    fields.tag = swap16(fields.tag);
+    fields.channels = swap16(fields.channels);
     s.rate = jswap(s.rate);
   }
-  printf(" version          = %d\n", tag);
-  printf(" channel          = %d\n", channels);
+  printf(" version          = %d\n", fields.tag);
+  printf(" channel          = %d\n", fields.channels);
   printf(" rate             = %ld\n", static_cast<long>(s.rate));
-  FormatFields fields;
   fields.bytesPerSec = read_field32(in);
-  s.bytesPerSample = read_field16(in);
+  fields.blockAlign = read_field16(in);
   fields.bitsPerSample = read_field16(in);
   if (verbose) printf("read_len = %ld\n", 16L);
   return fields;
 }
 
-// Skips chunk after chunk until the stream stands at the contents of "data".
-void walk_to_data(InStream& in, bool swap, ChunkId id, int32_t length) {
+// The extension of a 40-byte (or longer) extensible format chunk: size, valid
+// bits, channel mask, then the sub-format GUID, whose first two bytes are the
+// code of the format it stands for (1 PCM, 3 float). Returns the bytes read.
+int64_t read_extension(InStream& in, bool swap, FormatFields& fields, uint32_t formatLength) {
+  if (fields.tag != extensibleTag || formatLength < 40) return 0;
+  std::array<uint8_t, 24> extension;
+  read_exactly(in, extension.data(), extension.size());
+  const uint8_t* guid = &extension[8];
+  int32_t first = read_le32(guid);
+  if (swap) first = jswap(first);
+  const bool pcm = std::equal(pcmSubFormat.begin() + 4, pcmSubFormat.end(), guid + 4) && first == 1;
+  fields.subFormat = pcm ? 1 : static_cast<int>(first & 0xFFFF);
+  return static_cast<int64_t>(extension.size());
+}
+
+// Skips chunk after chunk until the stream stands at the contents of "data";
+// returns the data chunk's length.
+uint32_t walk_to_data(InStream& in, bool swap, ChunkId id, int32_t length) {
   while (id != dataId) {
     const auto skipped = static_cast<uint32_t>(length);
     skip_bytes(in, skipped);
@@ -128,6 +152,36 @@ void walk_to_data(InStream& in, bool swap, ChunkId id, int32_t length) {
     length = read_field32(in);
     if (swap) length = jswap(length);
   }
+  return static_cast<uint32_t>(length);
+}
+
+// One sample of one channel: bits / 8 bytes when the block is that times the
+// channel count (interleaved channels); otherwise the block align, as written.
+int16_t sample_size_of(const FormatFields& fields) {
+  const int bits = fields.bitsPerSample;
+  if ((bits == 8 || bits == 16 || bits == 32) && fields.blockAlign == fields.channels * (bits / 8))
+    return static_cast<int16_t>(bits / 8);
+  return fields.blockAlign;
+}
+
+// What the run takes from the header, or the refusal of what it cannot read
+// right; nothing is printed after a refusal.
+void hand_to_run(RunSettings& s, RunState& run, const FormatFields& fields, uint32_t dataLength) {
+  const bool pcm = fields.tag == 1 || (fields.tag == extensibleTag && fields.subFormat == 1);
+  if (!pcm)
+    stop_with(1, "can't handle MS-wav format %d\n", fields.tag == extensibleTag && fields.subFormat >= 0
+                                                          ? fields.subFormat
+                                                          : fields.tag);
+  s.bytesPerSample = sample_size_of(fields);
+  if (s.bytesPerSample != 1 && s.bytesPerSample != 2 && s.bytesPerSample != 4)
+    stop_with(1, "can't handle %d bytes_per_sample\n", s.bytesPerSample);
+  if (fields.channels > 1 && !s.channelsGiven) {
+    s.channels = fields.channels;
+    check_channel_count(s.channels);
+  }
+  // 0 and 0xFFFFFFFF are written by programs that stream to a pipe.
+  const bool bounded = dataLength != 0 && dataLength != 0xFFFFFFFFu;
+  run.dataBytesLeft = bounded ? static_cast<int64_t>(dataLength) : -1;
 }
 
 // The most data bytes the two 32-bit length fields can state; beyond it both
@@ -170,8 +224,8 @@ bool data_bytes_in_file(const RunState& run, uint64_t& dataBytes) {
 
 // 8-bit samples arrive as their unsigned values 0 to 255; -sw exchanges
 // neighbouring bytes.
-int read_wav_bytes(const RunSettings& s, RunState& run) {
-  const int count = static_cast<int>(read_items(run.input, run.inBytes.data(), 1, BUFSIZE));
+int read_wav_bytes(const RunSettings& s, RunState& run, size_t most) {
+  const int count = static_cast<int>(read_items(run.input, run.inBytes.data(), 1, most));
   if (s.swapInput) swap_byte_pairs(run.inBytes.data(), count);
   for (int i = 0; i < count; ++i) run.inShorts[i] = run.inBytes[i];
   return count;
@@ -194,34 +248,39 @@ void print_chunk_id(const uint8_t* id) {
 //   8      form type ("WAVE")         shown with -v, not checked
 //  12      chunk id ("fmt ")          shown with -v; taken as the format chunk
 //  16      32-bit format length       the chunk's bytes after the first 16 are skipped
-//  20      16-bit format tag          shown as version; any tag is accepted
-//  22      16-bit channel count       shown only
+//  20      16-bit format tag          shown as version; 1 (PCM) or 0xFFFE
+//                                     (extensible, PCM sub-format) only
+//  22      16-bit channel count       -> channels when above 1 and no -nc
 //  24      32-bit sampling rate       -> rate
 //  28      32-bit bytes per second    shown only
-//  32      16-bit block align         -> bytesPerSample (one sample of one channel)
+//  32      16-bit block align         shown; with the bits, -> bytesPerSample
 //  34      16-bit bits per sample     shown with -v
+//  36      extensible only: 2 size, 2 valid bits, 4 channel mask, 16 GUID
 //  20 + format length: chunks (4-byte id, 32-bit length, contents, a zero pad
-//  byte after odd contents) up to "data", whose contents are the samples.
+//  byte after odd contents) up to "data", whose contents are the samples; its
+//  length bounds them (0 or 0xFFFFFFFF: to the end of the file).
 void read_wav_header(RunSettings& s, RunState& run) {
   InStream& in = run.input;
   const bool swap = s.swapInput;
   const int32_t formatLength = read_riff_start(in, swap);
   FormatFields fields = read_format_fields(s, in);
-  skip_bytes(in, static_cast<int64_t>(static_cast<uint32_t>(formatLength)) - 16);
+  const auto formatBytes = static_cast<uint32_t>(formatLength);
+  const int64_t extensionBytes = read_extension(in, swap, fields, formatBytes);
+  skip_bytes(in, static_cast<int64_t>(formatBytes) - 16 - extensionBytes);
   const ChunkId id = read_id(in);
   int32_t length = read_field32(in);
   if (swap) {
     fields.bytesPerSec = jswap(fields.bytesPerSec);
-    s.bytesPerSample = swap16(s.bytesPerSample);
+    fields.blockAlign = swap16(fields.blockAlign);
     fields.bitsPerSample = swap16(fields.bitsPerSample);
     length = jswap(length);
   }
   printf(" bytes_per_sec    = %ld\n", static_cast<long>(fields.bytesPerSec));
-  printf(" bytes_per_sample = %d\n", s.bytesPerSample);
+  printf(" bytes_per_sample = %d\n", fields.blockAlign);
   if (verbose) printf(" nbit = %d\n", fields.bitsPerSample);
   print_chunk_id(id.data());
   if (verbose) printf(" len = %ld\n", static_cast<long>(length));
-  walk_to_data(in, swap, id, length);
+  hand_to_run(s, run, fields, walk_to_data(in, swap, id, length));
 }
 
 // The 44-byte output header (numbers least significant byte first, most
@@ -234,15 +293,14 @@ void read_wav_header(RunSettings& s, RunState& run) {
 //  16      32-bit format length       16
 //  20      16-bit format tag          1 (PCM)
 //  22      16-bit channel count       channels
-//  24      32-bit sampling rate       rate
-//  28      32-bit bytes per second    rate * 2
-//  32      16-bit block align         2
+//  24      32-bit sampling rate       rate / increment: the rate of the samples written
+//  28      32-bit bytes per second    that rate * 2 * channels
+//  32      16-bit block align         2 * channels
 //  34      16-bit bits per sample     16
 //  36      "data"
 //  40      32-bit data length         length * 2
 //
-// The samples written are always 16-bit, so block align and bits are fixed and
-// neither they nor the bytes per second take the channel count into account.
+// The samples written are always 16-bit, interleaved over the channels.
 void write_wav_header(const RunSettings& s, RunState& run, WavState& wav) {
   // A declared length beyond what the fields can state is written as unknown;
   // below it the fields keep the 32-bit arithmetic, as for negative lengths.
@@ -253,9 +311,10 @@ void write_wav_header(const RunSettings& s, RunState& run, WavState& wav) {
   int32_t riffLength = static_cast<int32_t>(tooLong ? unknownLength : dataBytes + 16u + 20u);
   int16_t tag = 1;
   int16_t channels = static_cast<int16_t>(static_cast<uint16_t>(s.channels));
-  int32_t rate = s.rate;
-  int32_t bytesPerSec = static_cast<int32_t>(static_cast<uint32_t>(s.rate) * 2u);
-  int16_t blockAlign = 2;
+  int32_t rate = s.rate / s.increment;
+  const uint32_t frameBytes = 2u * static_cast<uint32_t>(s.channels);
+  int32_t bytesPerSec = static_cast<int32_t>(static_cast<uint32_t>(rate) * frameBytes);
+  int16_t blockAlign = static_cast<int16_t>(static_cast<uint16_t>(frameBytes));
   int16_t bitsPerSample = 16;
   printf(" version = %d\n channel = %d\n rate = %ld\n", tag, s.channels, static_cast<long>(rate));
   if (verbose) {
@@ -310,11 +369,18 @@ void finish_wav_header(const RunSettings& s, RunState& run, const WavState& wav,
   }
 }
 
+// Whole samples only, and none past the end of the data chunk.
 int read_wav_block(const RunSettings& s, RunState& run) {
+  const auto size = static_cast<int64_t>(s.bytesPerSample);
+  size_t most = BUFSIZE;
+  if (run.dataBytesLeft >= 0) most = static_cast<size_t>(std::min<int64_t>(BUFSIZE, run.dataBytesLeft / size));
+  int count = 0;
   switch (s.bytesPerSample) {
-    case 1: return read_wav_bytes(s, run);
-    case 2: return read_linear16_block(s, run);
-    case 4: return static_cast<int>(read_items(run.input, run.inLongs.data(), 4, BUFSIZE));
+    case 1: count = read_wav_bytes(s, run, most); break;
+    case 2: count = read_linear16_block(s, run, most); break;
+    case 4: count = static_cast<int>(read_items(run.input, run.inLongs.data(), 4, most)); break;
+    default: stop_with(1, "can't handle %d bytes_per_sample\n", s.bytesPerSample);
   }
-  stop_with(1, "can't handle %d bytes_per_sample\n", s.bytesPerSample);
+  if (run.dataBytesLeft >= 0) run.dataBytesLeft -= count * size;
+  return count;
 }
