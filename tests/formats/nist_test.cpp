@@ -118,6 +118,13 @@ TEST_F(NistTest, DisplayShowsTheHeaderAndEndsTheRun) {
       << r.out;
   EXPECT_EQ(r.out.substr(r.out.size() - 10), "abc -i 1 \n");
   EXPECT_EQ(r.code, 0);
+
+  // A length line that understates the text: the display still runs to end_head.
+  std::string text = "NIST_1A\n     32\nsample_rate -i 8000\nsample_count -i 3\nend_head\n";
+  text.resize(1024, '\0');
+  dir.write("in.nis", text);
+  r = sndconv({"-N", "in.nis", "out.asc"});
+  EXPECT_EQ(r.out, "inmode = NIST,   outmode = NONE\nsample_rate -i 8000 \nsample_count -i 3 \nend_head \n");
 }
 
 TEST_F(NistTest, HeadersOutsideTheLayoutAreCorrupt) {

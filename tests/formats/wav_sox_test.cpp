@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "tests/driver/sndconv_fixture.h"
@@ -143,6 +144,61 @@ TEST_F(WavSoxTest, SoxReadsWhatSndconvWrites) {
     EXPECT_EQ(run_sox({"--i", "-s", "out.wav"}), "500\n");
     EXPECT_EQ(sox_samples({"out.wav"}), samples);
   }
+}
+
+TEST_F(WavSoxTest, StereoFilesKeepTheirChannels) {
+  run_sox({"-n", "-r", "16000", "-c", "2", "-b", "16", "-e", "signed-integer", "st.wav", "synth", "0.3", "sine",
+           "300", "sine", "700"});
+  const std::vector<int16_t> interleaved = sox_samples({"st.wav"});
+  ASSERT_EQ(interleaved.size(), 9600u);
+  EXPECT_EQ(sndconv_samples({}, "st.wav"), interleaved);
+  convert({"st.wav", "back.wav"});
+  EXPECT_EQ(run_sox({"--i", "-c", "back.wav"}), "2\n");
+  EXPECT_EQ(run_sox({"--i", "-r", "back.wav"}), "16000\n");
+  EXPECT_EQ(sox_samples({"back.wav"}), interleaved);
+}
+
+TEST_F(WavSoxTest, OnlyTheDataChunkIsRead) {
+  make_sweep("src.wav");
+  const std::string plain = dir.read("src.wav");
+  const std::vector<int16_t> expected = sox_samples({"src.wav"});
+  // An odd data length, its pad byte, then a LIST chunk after the data.
+  const std::string data = plain.substr(44) + "\x7f";
+  const std::string list = chunk("LIST", "INFOICMT" + le32(6) + std::string("hello\0", 6));
+  dir.write("tail.wav", riff(plain.substr(12, 24) + chunk("data", data) + std::string(1, '\0') + list));
+  EXPECT_EQ(sox_samples({"tail.wav"}), expected);
+  EXPECT_EQ(sndconv_samples({}, "tail.wav"), expected);
+}
+
+TEST_F(WavSoxTest, FormatsThatCannotBeReadRightAreRefusedBeforeAnyOutput) {
+  make_sweep("src.wav");
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"-e", "floating-point", "-b", "32"}, "can't handle MS-wav format 3\n"},
+      {{"-e", "a-law"}, "can't handle MS-wav format 6\n"},
+      {{"-e", "mu-law"}, "can't handle MS-wav format 7\n"},
+      {{"-b", "24"}, "can't handle 3 bytes_per_sample\n"},
+  };
+  for (const auto& [encoding, message] : cases) {
+    std::vector<std::string> args{"src.wav"};
+    args.insert(args.end(), encoding.begin(), encoding.end());
+    args.push_back("odd.wav");
+    run_sox(args);
+    const ProgramResult r = sndconv({"odd.wav", "out.voc"});
+    EXPECT_EQ(r.code, 1) << message;
+    EXPECT_TRUE(r.out.ends_with("chunk: <data>\n" + message)) << r.out;
+    EXPECT_FALSE(dir.exists("out.voc")) << message;
+  }
+}
+
+TEST_F(WavSoxTest, DecimatedOutputStatesTheRateWritten) {
+  make_sweep("src.wav");
+  convert({"-inc", "2", "src.wav", "half.wav"});
+  EXPECT_EQ(run_sox({"--i", "-r", "half.wav"}), "8000\n");
+  EXPECT_EQ(run_sox({"--i", "-D", "half.wav"}), "0.300000\n");
+  // A folder's name does not choose the mode.
+  std::filesystem::create_directory(dir.file("run.data"));
+  convert({"src.wav", "run.data/out.wav"});
+  EXPECT_EQ(sox_samples({"run.data/out.wav"}), sox_samples({"src.wav"}));
 }
 
 }  // namespace
