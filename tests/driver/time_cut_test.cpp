@@ -48,6 +48,8 @@ TEST_F(TimeCutTest, EveryHeaderedInputCutsWhereSoxTrims) {
     EXPECT_EQ(cut({"-r", "16000", "-at", "0.25", "-et", "0.75"}, input), trimmed) << input;
     EXPECT_EQ(cut({"-r", "16000", "-lf", "cut.lab"}, input), trimmed) << input << " with a label file";
   }
+  // "-hs" alone counts MS-wav samples from the start of the data.
+  EXPECT_EQ(cut({"-hs", "4000", "-l", "8000"}, "src.wav"), trimmed);
 }
 
 TEST_F(TimeCutTest, APipeIsSkippedByReadingForward) {
