@@ -8,6 +8,9 @@
 
 #include "gen/stop.h"
 
+// The first line of the help; the version number comes from the build (CMakeLists.txt).
+static constexpr char banner[] = "*** Tamsel signal generator V" TONEMAKER_VERSION " ****\n";
+
 // The argument after option i; an option that is the last argument has none.
 static const char* take_value(int argc, char** argv, int& i) {
   if (i + 1 >= argc) stop_with(1, "missing value for %s\n", argv[i]);
@@ -88,7 +91,7 @@ void read_command_line(int argc, char** argv, GeneratorSettings& settings) {
 }
 
 void print_help(const char* programName, const GeneratorSettings& settings) {
-  printf("*** Tamsel signal generator V1.3 ****\n");
+  fputs(banner, stdout);
   printf("USAGE: %s [ opt ]  outname\n", programName);
   printf("OPTIONS:\n");
   printf("   -v:    verbose mode \n");

@@ -87,6 +87,21 @@ TEST(ManualPages, NameEveryOptionTheProgramsAccept) {
   expect_options_documented(TONEMAKER_BIN, "gen/command_line.cpp", 15);
 }
 
+// The banners carry the versions the build gives the programs; the pages name them.
+TEST(ManualPages, NameTheVersionsOfTheBanners) {
+  const std::string sndconvBanner = run_program(SNDCONV_BIN, {"-V"}, ".").out;
+  const std::string tonemakerBanner = text_lines(run_program(TONEMAKER_BIN, {"-h"}, ".").out).at(0);
+  ASSERT_EQ(sndconvBanner.substr(sndconvBanner.size() - 1), "\n");
+  EXPECT_TRUE(sndconvBanner.ends_with(" Version " SNDCONV_VERSION "\n")) << sndconvBanner;
+  EXPECT_TRUE(tonemakerBanner.ends_with(" V" TONEMAKER_VERSION " ****")) << tonemakerBanner;
+  const std::string sndconvPage = source_text("man/sndconv.1");
+  EXPECT_NE(sndconvPage.find("\n.TH SNDCONV 1 \"\" \"sndconv " SNDCONV_VERSION "\" "), std::string::npos);
+  EXPECT_NE(sndconvPage.find("\\(lq" + sndconvBanner.substr(0, sndconvBanner.size() - 1) + "\\(rq"),
+            std::string::npos);
+  const std::string tonemakerPage = source_text("man/tonemaker.1");
+  EXPECT_NE(tonemakerPage.find("\n.TH TONEMAKER 1 \"\" \"tonemaker " TONEMAKER_VERSION "\" "), std::string::npos);
+}
+
 TEST(ManualPages, NameEveryFileModeAndItsNamePieces) {
   const std::string registry = source_text("formats/registry.cpp");
   std::set<std::string> names;
