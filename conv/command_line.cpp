@@ -158,7 +158,9 @@ void parse_command_line(RunSettings& s, int argc, char** argv) {
   s.commandLine.assign(argv, argv + argc);
   const int last = argc - 1;
   if (last < 1) stop_with(0, "no inputs?! --  -h gives help\n");
-  if (last == 1 && strcmp(argv[1], "-V") == 0) stop_with(0, "%s", banner);
+  // A lone "--help" gives the help text like any other lone word, "--version" the banner.
+  if (last == 1 && (strcmp(argv[1], "-V") == 0 || strcmp(argv[1], "--version") == 0))
+    stop_with(0, "%s", banner);
   for (int i = 1; i <= last; ++i) {
     const char* word = argv[i];
     if (last == 1 || strcmp(word, "-h") == 0 || strcmp(word, "-?") == 0) print_usage(s, argv[0]);

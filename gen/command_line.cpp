@@ -72,6 +72,12 @@ static int32_t* count_setting(std::string_view word, GeneratorSettings& settings
 
 void read_command_line(int argc, char** argv, GeneratorSettings& settings) {
   if (argc < 2) stop_with(0, "use  %s  -h for help\n", argc > 0 ? argv[0] : "tonemaker");
+  // As the only argument, "--help" gives the help and "--version" the banner.
+  if (argc == 2 && std::string_view(argv[1]) == "--version") stop_with(0, "%s", banner);
+  if (argc == 2 && std::string_view(argv[1]) == "--help") {
+    print_help(argv[0], settings);
+    stop_run(0);
+  }
   for (int i = 1; i < argc; ++i) {
     std::string_view word = argv[i];
     if (word == "-h" || word == "-?") {

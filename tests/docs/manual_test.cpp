@@ -100,6 +100,7 @@ TEST(ManualPages, NameTheVersionsOfTheBanners) {
             std::string::npos);
   const std::string tonemakerPage = source_text("man/tonemaker.1");
   EXPECT_NE(tonemakerPage.find("\n.TH TONEMAKER 1 \"\" \"tonemaker " TONEMAKER_VERSION "\" "), std::string::npos);
+  EXPECT_NE(tonemakerPage.find("\\(lq" + tonemakerBanner + "\\(rq"), std::string::npos);
 }
 
 TEST(ManualPages, NameEveryFileModeAndItsNamePieces) {
