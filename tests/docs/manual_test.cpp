@@ -1,6 +1,5 @@
-// The manual pages: they render without a groff warning, name every option the
-// programs accept and every file mode, their examples run, and cmake --install puts
-// both programs and both pages under a prefix.
+// Manual pages and bash completion: the pages render cleanly, both name every option and file mode,
+// the examples run, the versions match the banners; cmake --install puts all under a prefix.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -54,11 +53,41 @@ bool names_word(const std::string& roff, const std::string& word) {
   return false;
 }
 
-void expect_options_documented(const std::string& program, const std::string& source, size_t atLeast) {
-  const ProgramResult help = run_program(program, {"-h"}, ".");
-  std::set<std::string> options = help_options(help.out);
+// The option words of a program: from its help text and from its source.
+std::set<std::string> option_words(const std::string& program, const std::string& source) {
+  std::set<std::string> options = help_options(run_program(program, {"-h"}, ".").out);
   const std::set<std::string> fromCode = source_options(source);
   options.insert(fromCode.begin(), fromCode.end());
+  return options;
+}
+
+// The name pieces that choose a file mode, from the registry.
+std::set<std::string> name_pieces() {
+  const std::string registry = source_text("formats/registry.cpp");
+  std::set<std::string> pieces;
+  const std::regex piece(R"re(contains\(name, "([^"]+)"\))re");
+  for (std::sregex_iterator it(registry.begin(), registry.end(), piece), end; it != end; ++it)
+    pieces.insert((*it)[1]);
+  return pieces;
+}
+
+// What the bash completion offers for the last of `words`, in an empty folder.
+std::set<std::string> completions(const std::vector<std::string>& words) {
+  std::string script = "source '" SOURCE_DIR "/completion/tamsel_audio_tools.bash'\nCOMP_WORDS=(";
+  for (const auto& word : words) script += " '" + word + "'";
+  script += ")\nCOMP_CWORD=" + std::to_string(words.size() - 1) + "\n_" + words[0] +
+            "\nprintf '%s\\n' \"${COMPREPLY[@]}\"\n";
+  TempDir dir;
+  const ProgramResult r = run_program("/bin/bash", {"-c", script}, dir.path());
+  EXPECT_EQ(r.code, 0) << r.err;
+  std::set<std::string> offered;
+  for (const auto& line : text_lines(r.out))
+    if (!line.empty()) offered.insert(line);
+  return offered;
+}
+
+void expect_options_documented(const std::string& program, const std::string& source, size_t atLeast) {
+  const std::set<std::string> options = option_words(program, source);
   EXPECT_GE(options.size(), atLeast) << "option words were not found in the help or the code";
   const std::string name = std::filesystem::path(program).filename().string();
   const std::string section = roff_section(source_text("man/" + name + ".1"), "OPTIONS");
@@ -118,6 +147,25 @@ TEST(ManualPages, NameEveryFileModeAndItsNamePieces) {
   }
 }
 
+TEST(Completion, OffersEveryOptionWordAndEveryNamePiece) {
+  for (const auto& [program, source] : {std::pair{SNDCONV_BIN, "conv/command_line.cpp"},
+                                        std::pair{TONEMAKER_BIN, "gen/command_line.cpp"}}) {
+    const std::string name = std::filesystem::path(program).filename().string();
+    const std::set<std::string> offered = completions({name, "-"});
+    for (const auto& option : option_words(program, source))
+      EXPECT_TRUE(offered.count(option)) << name << " " << option;
+    EXPECT_TRUE(offered.count("--version")) << name;
+  }
+  const std::set<std::string> pieces = name_pieces();
+  EXPECT_GE(pieces.size(), 20u) << "the name pieces were not found in the registry";
+  const std::set<std::string> forMode = completions({"sndconv", "-o", ""});
+  const std::set<std::string> forName = completions({"sndconv", "in.wav", "."});
+  for (const auto& piece : pieces) {
+    EXPECT_TRUE(forMode.count(piece)) << piece;
+    EXPECT_TRUE(forName.count(piece)) << piece;
+  }
+}
+
 TEST(ManualPages, ExamplesRunAsWritten) {
   TempDir dir;
   const std::string script = roff_examples(source_text("man/sndconv.1"));
@@ -148,7 +196,7 @@ TEST(ManualPages, ExamplesRunAsWritten) {
   for (size_t i = 0; i < clicks.size(); ++i) EXPECT_EQ(clicks[i], i % 800 == 1 && i > 1 ? 10000 : 0) << i;
 }
 
-TEST(Install, PutsBothProgramsAndBothPagesUnderThePrefix) {
+TEST(Install, PutsBothProgramsPagesAndCompletionUnderThePrefix) {
   TempDir prefix;
   const ProgramResult r =
       run_program(CMAKE_BIN, {"--install", BUILD_DIR, "--prefix", prefix.path()}, prefix.path());
@@ -162,6 +210,10 @@ TEST(Install, PutsBothProgramsAndBothPagesUnderThePrefix) {
     EXPECT_TRUE(same_bytes(prefix.read(std::string("share/man/man1/") + page),
                            source_text(std::string("man/") + page)))
         << page;
+  for (const char* program : {"sndconv", "tonemaker"})
+    EXPECT_TRUE(same_bytes(prefix.read(std::string("share/bash-completion/completions/") + program),
+                           source_text("completion/tamsel_audio_tools.bash")))
+        << program;
   const ProgramResult banner = run_program(prefix.file("bin/sndconv"), {"-V"}, prefix.path());
   EXPECT_EQ(banner.out, "Tamsel Audio Conversion Tool,  Version 2.37\n");
   const ProgramResult help = run_program(prefix.file("bin/tonemaker"), {"-h"}, prefix.path());
