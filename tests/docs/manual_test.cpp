@@ -128,7 +128,8 @@ TEST(ManualPages, NameTheVersionsOfTheBanners) {
   EXPECT_NE(sndconvPage.find("\\(lq" + sndconvBanner.substr(0, sndconvBanner.size() - 1) + "\\(rq"),
             std::string::npos);
   const std::string tonemakerPage = source_text("man/tonemaker.1");
-  EXPECT_NE(tonemakerPage.find("\n.TH TONEMAKER 1 \"\" \"tonemaker " TONEMAKER_VERSION "\" "), std::string::npos);
+  EXPECT_NE(tonemakerPage.find("\n.TH TONEMAKER 1 \"\" \"tonemaker " TONEMAKER_VERSION "\" "),
+            std::string::npos);
   EXPECT_NE(tonemakerPage.find("\\(lq" + tonemakerBanner + "\\(rq"), std::string::npos);
 }
 
@@ -148,8 +149,8 @@ TEST(ManualPages, NameEveryFileModeAndItsNamePieces) {
 }
 
 TEST(Completion, OffersEveryOptionWordAndEveryNamePiece) {
-  for (const auto& [program, source] : {std::pair{SNDCONV_BIN, "conv/command_line.cpp"},
-                                        std::pair{TONEMAKER_BIN, "gen/command_line.cpp"}}) {
+  for (const auto& [program, source] :
+       {std::pair{SNDCONV_BIN, "conv/command_line.cpp"}, std::pair{TONEMAKER_BIN, "gen/command_line.cpp"}}) {
     const std::string name = std::filesystem::path(program).filename().string();
     const std::set<std::string> offered = completions({name, "-"});
     for (const auto& option : option_words(program, source))

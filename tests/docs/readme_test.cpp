@@ -58,8 +58,12 @@ TEST(Readme, QuickStartBuildsTheProgramsWithoutGoogleTest) {
     std::filesystem::copy(entry.path(), dir.file("src/" + name), std::filesystem::copy_options::recursive);
     sources.insert(name);
   }
-  const std::string environment = "export PATH='" + std::filesystem::path(CMAKE_BIN).parent_path().string() +
-                                  "':\"$PATH\" CMAKE_GENERATOR='" CMAKE_GENERATOR_NAME "' CXX='" CXX_COMPILER "'\n";
+  // The cmake, generator and compiler of this build.
+  const std::string cmakeDir = std::filesystem::path(CMAKE_BIN).parent_path().string();
+  const std::string environment = "export PATH='" + cmakeDir +
+                                  "':\"$PATH\"\n"
+                                  "export CMAKE_GENERATOR='" CMAKE_GENERATOR_NAME "' CXX='" CXX_COMPILER
+                                  "'\n";
   const ProgramResult r = run_shell(environment + quickStart, dir.file("src"));
   ASSERT_EQ(r.code, 0) << r.out << r.err;
 
