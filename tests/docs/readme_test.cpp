@@ -148,6 +148,50 @@ TEST(Readme, WorkedExamplesRunAsWrittenAndWriteWhatTheySay) {
   EXPECT_TRUE(same_bytes(dir.read("take.dat/tone300.voc"), dir.read("corpus/spk1/tone300.voc")));
 }
 
+// The Slurm job script as written, run here as the tasks of an array of three (numbered
+// from 1) over a list of five WAV files and one name that does not exist.
+TEST(Readme, SlurmJobConvertsItsShareOfTheFileList) {
+  const std::vector<std::string> jobs = fenced_blocks(readme(), "sh slurm-job");
+  ASSERT_EQ(jobs.size(), 1u);
+  TempDir dir;
+  dir.write("convert.sbatch", jobs[0]);
+  const std::vector<std::string> names = {"c/1/t.wav", "c/2/t.wav", "c/missing.wav",
+                                          "c/4/t.wav", "c/5/t.wav", "c/6 six/t.wav"};
+  std::string list, make;
+  for (size_t i = 0; i < names.size(); ++i) {
+    list += names[i] + "\n";
+    if (i == 2) continue;
+    const std::string folder = names[i].substr(0, names[i].rfind('/'));
+    make += "mkdir -p '" + folder + "' && tonemaker -n 100 -f " + std::to_string(100 * (i + 1)) + " '" +
+            folder + "/t.asc' && sndconv -ns '" + folder + "/t.asc' .wav\n";
+  }
+  dir.write("files.txt", list);
+  const ProgramResult made = run_shell(make, dir.path());
+  ASSERT_EQ(made.code, 0) << made.out << made.err;
+
+  auto converted = [&] {
+    std::vector<bool> done;
+    for (const auto& name : names) done.push_back(dir.exists(name.substr(0, name.size() - 4) + ".voc"));
+    return done;
+  };
+  auto run_task = [&](int id) {
+    return run_shell("SLURM_ARRAY_TASK_ID=" + std::to_string(id) +
+                         " SLURM_ARRAY_TASK_MIN=1 SLURM_ARRAY_TASK_COUNT=3 bash convert.sbatch files.txt\n",
+                     dir.path());
+  };
+  EXPECT_EQ(run_task(1).code, 0);
+  EXPECT_EQ(converted(), (std::vector<bool>{true, false, false, true, false, false}));
+  EXPECT_EQ(run_task(2).code, 0);
+  EXPECT_EQ(converted(), (std::vector<bool>{true, true, false, true, true, false}));
+  EXPECT_EQ(run_task(3).code, 1) << "the missing file fails its task";
+  EXPECT_EQ(converted(), (std::vector<bool>{true, true, false, true, true, true}));
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (i == 2) continue;
+    const std::string stem = names[i].substr(0, names[i].size() - 4);
+    EXPECT_TRUE(same_bytes(dir.read(stem + ".voc"), dir.read(stem + ".wav").substr(44))) << names[i];
+  }
+}
+
 TEST(Readme, StandardStereoWavSplitsAsHeaderlessSamples) {
   const std::string command = "sndconv -i x.voc -hs 22 -nc 2 rec.wav rec.mul";
   ASSERT_NE(readme().find("`" + command + "`"), std::string::npos);
