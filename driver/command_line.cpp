@@ -12,6 +12,9 @@
 
 namespace {
 
+// The version number comes from the build (project VERSION in CMakeLists.txt).
+constexpr char banner[] = "Tamsel Audio Conversion Tool,  Version " SNDCONV_VERSION "\n";
+
 enum Option {
   OPT_V, OPT_XI, OPT_XO, OPT_SW, OPT_SWO, OPT_BR, OPT_C_UPPER, OPT_C, OPT_S, OPT_S_UPPER, OPT_NS, OPT_N,
   OPT_AT, OPT_ET, OPT_M, OPT_R_UPPER, OPT_L_UPPER, OPT_LF_UPPER, OPT_L, OPT_AI, OPT_R, OPT_LE, OPT_LI,
@@ -113,7 +116,7 @@ const char* or_empty(const std::optional<std::string>& name) { return name ? nam
 }  // namespace
 
 void print_usage(const RunSettings& s, const char* programName) {
-  printf("Tamsel Audio Conversion Tool,  Version 2.37\n");
+  fputs(banner, stdout);
   printf("USAGE: %s [ ... ] inname outname\n", programName);
   printf("   -s x      :    scale factor                   D=1.\n");
   printf("   -m x      :    mean to subtract               D=0.\n");
@@ -159,7 +162,9 @@ void parse_command_line(RunSettings& s, int argc, char** argv) {
   s.commandLine.assign(argv, argv + argc);
   const int last = argc - 1;
   if (last < 1) stop_with(0, "no inputs?! --  -h gives help\n");
-  if (last == 1 && strcmp(argv[1], "-V") == 0) stop_with(0, "Tamsel Audio Conversion Tool,  Version 2.37\n");
+  // A lone "--help" gives the help text like any other lone word, "--version" the banner.
+  if (last == 1 && (strcmp(argv[1], "-V") == 0 || strcmp(argv[1], "--version") == 0))
+    stop_with(0, "%s", banner);
   for (int i = 1; i <= last; ++i) {
     const char* word = argv[i];
     if (last == 1 || strcmp(word, "-h") == 0 || strcmp(word, "-?") == 0) print_usage(s, argv[0]);

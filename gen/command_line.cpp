@@ -8,6 +8,9 @@
 
 #include "gen/stop.h"
 
+// The first line of the help; the version number comes from the build (CMakeLists.txt).
+static constexpr char banner[] = "*** Tamsel signal generator V" TONEMAKER_VERSION " ****\n";
+
 // The argument after option i; an option that is the last argument has none.
 static const char* take_value(int argc, char** argv, int& i) {
   if (i + 1 >= argc) stop_with(1, "missing value for %s\n", argv[i]);
@@ -69,6 +72,12 @@ static int32_t* count_setting(std::string_view word, GeneratorSettings& settings
 
 void read_command_line(int argc, char** argv, GeneratorSettings& settings) {
   if (argc < 2) stop_with(0, "use  %s  -h for help\n", argc > 0 ? argv[0] : "tonemaker");
+  // As the only argument, "--help" gives the help and "--version" the banner.
+  if (argc == 2 && std::string_view(argv[1]) == "--version") stop_with(0, "%s", banner);
+  if (argc == 2 && std::string_view(argv[1]) == "--help") {
+    print_help(argv[0], settings);
+    stop_run(0);
+  }
   for (int i = 1; i < argc; ++i) {
     std::string_view word = argv[i];
     if (word == "-h" || word == "-?") {
@@ -88,7 +97,7 @@ void read_command_line(int argc, char** argv, GeneratorSettings& settings) {
 }
 
 void print_help(const char* programName, const GeneratorSettings& settings) {
-  printf("*** Tamsel signal generator V1.3 ****\n");
+  fputs(banner, stdout);
   printf("USAGE: %s [ opt ]  outname\n", programName);
   printf("OPTIONS:\n");
   printf("   -v:    verbose mode \n");

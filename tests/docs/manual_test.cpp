@@ -1,6 +1,5 @@
-// The manual pages: they render without a groff warning, name every option the
-// programs accept and every file mode, their examples run, and cmake --install puts
-// both programs and both pages under a prefix.
+// Manual pages and bash completion: the pages render cleanly, both name every option and file mode,
+// the examples run, the versions match the banners; cmake --install puts all under a prefix.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -53,6 +52,42 @@ bool names_word(const std::string& roff, const std::string& word) {
   return false;
 }
 
+// What the bash completion offers for the last of `words`, in an empty folder.
+std::set<std::string> completions(const std::vector<std::string>& words) {
+  std::string script = "source '" SOURCE_DIR "/completion/tamsel_audio_tools.bash'\nCOMP_WORDS=(";
+  for (const auto& word : words) script += " '" + word + "'";
+  script += ")\nCOMP_CWORD=" + std::to_string(words.size() - 1) + "\n_" + words[0] +
+            "\nprintf '%s\\n' \"${COMPREPLY[@]}\"\n";
+  TempDir dir;
+  const ProgramResult r = run_program("/bin/bash", {"-c", script}, dir.path());
+  EXPECT_EQ(r.code, 0) << r.err;
+  std::set<std::string> offered;
+  for (const auto& line : text_lines(r.out))
+    if (!line.empty()) offered.insert(line);
+  return offered;
+}
+
+// The option words of a manual page, as its OPTIONS section shows them.
+std::set<std::string> documented_options(const std::string& program) {
+  const std::string name = std::filesystem::path(program).filename().string();
+  return manual_options(roff_section(source_text("man/" + name + ".1"), "OPTIONS"));
+}
+
+// Each mode item of FILE MODES: ".BR "<code>  <name>" " \(em " piece ", " piece
+// " \(em ...", or "the name" of a special name: the mode's name and each piece.
+std::vector<std::pair<std::string, std::string>> documented_pieces() {
+  const std::string section = roff_unescape(roff_section(source_text("man/sndconv.1"), "\"FILE MODES\""));
+  const std::regex item(R"re(\n\.BR "(\d+)  ([^"]+)" " \\\(em ([^\n]*?) \\\(em )re");
+  const std::regex piece(R"re((^|[ ",])(\.[A-Za-z]+|[-+]+)(?=[ ",]|$))re");
+  std::vector<std::pair<std::string, std::string>> pieces;
+  for (std::sregex_iterator it(section.begin(), section.end(), item), end; it != end; ++it) {
+    const std::string name = (*it)[2], shown = (*it)[3];
+    for (std::sregex_iterator p(shown.begin(), shown.end(), piece), pend; p != pend; ++p)
+      pieces.emplace_back(name, (*p)[2]);
+  }
+  return pieces;
+}
+
 // Every option of the help text is in the manual, and every option the manual
 // names is one the program accepts (none ends in "don't understand").
 void expect_options_documented(const std::string& program, const std::vector<std::string>& tail,
@@ -92,27 +127,54 @@ TEST(ManualPages, NameEveryOptionTheProgramsAccept) {
   expect_options_documented(TONEMAKER_BIN, {"1", "-n", "1", "out.asc"}, 14);
 }
 
-// Each mode item of FILE MODES: ".BR "<code>  <name>" " \(em " piece ", " piece
-// " \(em ...", or "the name" of a special name; every piece it shows selects the
-// mode it names.
+// Every name piece FILE MODES shows selects the mode it names.
 TEST(ManualPages, NameEveryFileModeAndItsNamePieces) {
-  const std::string section = roff_unescape(roff_section(source_text("man/sndconv.1"), "\"FILE MODES\""));
-  const std::regex item(R"re(\n\.BR "(\d+)  ([^"]+)" " \\\(em ([^\n]*?) \\\(em )re");
-  const std::regex piece(R"re((^|[ ",])(\.[A-Za-z]+|[-+]+)(?=[ ",]|$))re");
-  size_t modes = 0, pieces = 0;
-  for (std::sregex_iterator it(section.begin(), section.end(), item), end; it != end; ++it) {
-    ++modes;
-    const std::string name = (*it)[2], shown = (*it)[3];
-    for (std::sregex_iterator p(shown.begin(), shown.end(), piece), pend; p != pend; ++p) {
-      const std::string word = (*p)[2];
-      ++pieces;
-      const ProgramResult r = run_program(SNDCONV_BIN, {"-i", word, "-o", "-", "missing", "-"}, ".");
-      EXPECT_NE(r.out.find("inmode = " + name + ",   outmode = NONE\n"), std::string::npos)
-          << word << " does not select " << name << ":\n" << r.out;
-    }
+  const auto pieces = documented_pieces();
+  std::set<std::string> modes;
+  for (const auto& [name, word] : pieces) {
+    modes.insert(name);
+    const ProgramResult r = run_program(SNDCONV_BIN, {"-i", word, "-o", "-", "missing", "-"}, ".");
+    EXPECT_NE(r.out.find("inmode = " + name + ",   outmode = NONE\n"), std::string::npos)
+        << word << " does not select " << name << ":\n" << r.out;
   }
-  EXPECT_GE(modes, 21u) << "mode items were not found in FILE MODES";
-  EXPECT_GE(pieces, 23u);
+  EXPECT_GE(modes.size(), 20u) << "mode items were not found in FILE MODES";
+  EXPECT_GE(pieces.size(), 23u);
+}
+
+// The banners carry the versions the build gives the programs; the pages name them.
+TEST(ManualPages, NameTheVersionsOfTheBanners) {
+  const std::string sndconvBanner = run_program(SNDCONV_BIN, {"-V"}, ".").out;
+  const std::string tonemakerBanner = text_lines(run_program(TONEMAKER_BIN, {"-h"}, ".").out).at(0);
+  ASSERT_EQ(sndconvBanner.substr(sndconvBanner.size() - 1), "\n");
+  EXPECT_TRUE(sndconvBanner.ends_with(" Version " SNDCONV_VERSION "\n")) << sndconvBanner;
+  EXPECT_TRUE(tonemakerBanner.ends_with(" V" TONEMAKER_VERSION " ****")) << tonemakerBanner;
+  const std::string sndconvPage = source_text("man/sndconv.1");
+  EXPECT_NE(sndconvPage.find("\n.TH SNDCONV 1 \"\" \"sndconv " SNDCONV_VERSION "\" "), std::string::npos);
+  EXPECT_NE(sndconvPage.find("\\(lq" + sndconvBanner.substr(0, sndconvBanner.size() - 1) + "\\(rq"),
+            std::string::npos);
+  const std::string tonemakerPage = source_text("man/tonemaker.1");
+  EXPECT_NE(tonemakerPage.find("\n.TH TONEMAKER 1 \"\" \"tonemaker " TONEMAKER_VERSION "\" "),
+            std::string::npos);
+  EXPECT_NE(tonemakerPage.find("\\(lq" + tonemakerBanner + "\\(rq"), std::string::npos);
+}
+
+// The completion offers every option the manual names and every name piece of a
+// file mode (both checked against the programs above).
+TEST(Completion, OffersEveryOptionWordAndEveryNamePiece) {
+  for (const char* program : {SNDCONV_BIN, TONEMAKER_BIN}) {
+    const std::string name = std::filesystem::path(program).filename().string();
+    const std::set<std::string> offered = completions({name, "-"});
+    for (const auto& option : documented_options(program))
+      EXPECT_TRUE(offered.count(option)) << name << " " << option;
+    EXPECT_TRUE(offered.count("--version")) << name;
+  }
+  const std::set<std::string> forMode = completions({"sndconv", "-o", ""});
+  const std::set<std::string> forName = completions({"sndconv", "in.wav", "."});
+  for (const auto& [mode, piece] : documented_pieces()) {
+    if (piece[0] != '.') continue;  // "-", "--" and "++" are whole names
+    EXPECT_TRUE(forMode.count(piece)) << piece;
+    EXPECT_TRUE(forName.count(piece)) << piece;
+  }
 }
 
 TEST(ManualPages, ExamplesRunAsWritten) {
@@ -145,7 +207,7 @@ TEST(ManualPages, ExamplesRunAsWritten) {
   for (size_t i = 0; i < clicks.size(); ++i) EXPECT_EQ(clicks[i], i % 800 == 1 && i > 1 ? 10000 : 0) << i;
 }
 
-TEST(Install, PutsBothProgramsAndBothPagesUnderThePrefix) {
+TEST(Install, PutsBothProgramsPagesAndCompletionUnderThePrefix) {
   TempDir prefix;
   const ProgramResult r =
       run_program(CMAKE_BIN, {"--install", BUILD_DIR, "--prefix", prefix.path()}, prefix.path());
@@ -159,6 +221,10 @@ TEST(Install, PutsBothProgramsAndBothPagesUnderThePrefix) {
     EXPECT_TRUE(same_bytes(prefix.read(std::string("share/man/man1/") + page),
                            source_text(std::string("man/") + page)))
         << page;
+  for (const char* program : {"sndconv", "tonemaker"})
+    EXPECT_TRUE(same_bytes(prefix.read(std::string("share/bash-completion/completions/") + program),
+                           source_text("completion/tamsel_audio_tools.bash")))
+        << program;
   const ProgramResult banner = run_program(prefix.file("bin/sndconv"), {"-V"}, prefix.path());
   EXPECT_EQ(banner.out, "Tamsel Audio Conversion Tool,  Version 2.37\n");
   const ProgramResult help = run_program(prefix.file("bin/tonemaker"), {"-h"}, prefix.path());

@@ -1,0 +1,60 @@
+// What users and administrators expect around the two programs: "--help" and "--version"
+// as the only argument, and a Debian package with the programs, pages and completion.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tests/docs/docs_support.h"
+
+namespace {
+
+// Runs the program with the one word in an empty folder, which must stay empty.
+ProgramResult run_alone(const std::string& program, const std::string& word) {
+  TempDir dir;
+  const ProgramResult r = run_program(program, {word}, dir.path());
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << program << " " << word << " wrote a file";
+  EXPECT_EQ(r.code, 0) << program << " " << word;
+  EXPECT_EQ(r.err, "") << program << " " << word;
+  return r;
+}
+
+}  // namespace
+
+TEST(Conventions, HelpAndVersionAsTheOnlyArgument) {
+  const std::string sndconvHelp = run_program(SNDCONV_BIN, {"-h"}, ".").out;
+  const std::string tonemakerHelp = run_program(TONEMAKER_BIN, {"-h"}, ".").out;
+  ASSERT_NE(tonemakerHelp.find('\n'), std::string::npos);
+  EXPECT_EQ(run_alone(SNDCONV_BIN, "--help").out, sndconvHelp);
+  EXPECT_EQ(run_alone(SNDCONV_BIN, "--version").out, run_program(SNDCONV_BIN, {"-V"}, ".").out);
+  EXPECT_EQ(run_alone(TONEMAKER_BIN, "--help").out, tonemakerHelp);
+  EXPECT_EQ(run_alone(TONEMAKER_BIN, "--version").out, tonemakerHelp.substr(0, tonemakerHelp.find('\n') + 1));
+}
+
+TEST(Package, DebHoldsBothProgramsPagesAndCompletion) {
+  if (!file_exists("/usr/bin/dpkg-deb")) GTEST_SKIP() << "dpkg-deb is needed to look into the package";
+  TempDir dir;
+  const ProgramResult made = run_program(
+      CPACK_BIN, {"-G", "DEB", "--config", BUILD_DIR "/CPackConfig.cmake", "-B", dir.path()}, dir.path());
+  ASSERT_EQ(made.code, 0) << made.out << made.err;
+  std::string deb;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+    if (entry.path().extension() == ".deb") deb = entry.path().string();
+  ASSERT_FALSE(deb.empty()) << made.out;
+
+  const ProgramResult version = run_program("/usr/bin/dpkg-deb", {"-f", deb, "Version"}, dir.path());
+  EXPECT_EQ(version.out, SNDCONV_VERSION "\n") << version.err;
+  const ProgramResult listing = run_program("/usr/bin/dpkg-deb", {"-c", deb}, dir.path());
+  ASSERT_EQ(listing.code, 0) << listing.err;
+  std::set<std::string> files, programs;
+  for (const auto& line : text_lines(listing.out)) {
+    const std::string path = line.substr(line.rfind(' ') + 1);
+    files.insert(path);
+    if (line.starts_with("-rwxr-xr-x")) programs.insert(path);
+  }
+  for (const char* program : {"sndconv", "tonemaker"}) {
+    EXPECT_TRUE(programs.count(std::string("./usr/bin/") + program)) << listing.out;
+    EXPECT_TRUE(files.count(std::string("./usr/share/man/man1/") + program + ".1")) << listing.out;
+    EXPECT_TRUE(files.count(std::string("./usr/share/bash-completion/completions/") + program))
+        << listing.out;
+  }
+}
