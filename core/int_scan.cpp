@@ -27,7 +27,7 @@ struct Magnitude {
       return;
     }
     if (overflow) return;
-    const uint64_t limit = (std::numeric_limits<uint64_t>::max() - static_cast<uint64_t>(digit)) / base;
+    const uint64_t limit = (std::numeric_limits<uint64_t>::max() - static_cast<uint64_t>(digit)) / static_cast<uint64_t>(base);
     if (value > limit) overflow = true;
     else value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
   }

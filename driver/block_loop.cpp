@@ -12,16 +12,16 @@
 // Keeps the samples whose position since the skip is a multiple of increment,
 // across block borders; all three sample arrays move together.
 static int decimate(const RunSettings& s, RunState& run, int count) {
-  int64_t src = run.decimationCarry;
-  int dst = 0;
-  for (; src < count; src += s.increment, ++dst) {
+  const auto n = static_cast<size_t>(count), step = static_cast<size_t>(s.increment);
+  size_t src = static_cast<size_t>(run.decimationCarry), dst = 0;
+  for (; src < n; src += step, ++dst) {
     run.floatBlock[dst] = run.floatBlock[src];
     run.inLongs[dst] = run.inLongs[src];
     run.inShorts[dst] = run.inShorts[src];
   }
-  run.decimationCarry = static_cast<int>(src - count);
+  run.decimationCarry = static_cast<int>(src - n);
   if (verbose) printf("rest = %d %d\n", run.decimationCarry, static_cast<int>(src));
-  return dst;
+  return static_cast<int>(dst);
 }
 
 // Cuts the block so that nsample ends exactly at maxsample; returns -1 when the
@@ -39,7 +39,7 @@ static int apply_limit(const RunSettings& s, RunState& run, int count) {
 template <typename Source>
 static void scale_block(const RunSettings& s, const Source* source, float* out, int count) {
   const double mean = s.scale_mean, factor = s.scale_factor;
-  for (int i = 0; i < count; ++i) out[i] = static_cast<float>((static_cast<double>(source[i]) - mean) * factor);
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) out[i] = static_cast<float>((static_cast<double>(source[i]) - mean) * factor);
 }
 
 // The array the input mode's reader filled.
@@ -61,7 +61,7 @@ static void to_float(const RunSettings& s, RunState& run, int count) {
 // every sample into its magnitude.
 static void clip_block(const RunSettings& s, RunState& run, int count) {
   const float limit = s.clip_value;
-  for (int i = 0; i < count; ++i) {
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
     float& v = run.floatBlock[i];
     if (v > limit) v = limit;
     if (v < -limit) v = -limit;
@@ -71,7 +71,7 @@ static void clip_block(const RunSettings& s, RunState& run, int count) {
 // The statistics see the float values, after mean, scale and clipping.
 static void gather_statistics(const RunSettings& s, RunState& run, int count) {
   if (s.statsLevel != 0)
-    for (int i = 0; i < count; ++i) accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
 }
 
 // Without mean, scale or clipping, 16-bit input samples pass unchanged: their
@@ -89,13 +89,13 @@ static void convert_block(const RunSettings& s, RunState& run, int count, bool u
   if (!unchanged) {
     to_float(s, run, count);
     if (s.clip_value != 0) clip_block(s, run, count);
-    for (int i = 0; i < count; ++i) run.outShorts[i] = float_to_sample(run.floatBlock[i]);
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) run.outShorts[i] = float_to_sample(run.floatBlock[i]);
     gather_statistics(s, run, count);
     return;
   }
   std::copy_n(run.inShorts.begin(), count, run.outShorts.begin());
   if (!floats) return;
-  for (int i = 0; i < count; ++i) run.floatBlock[i] = run.inShorts[i];
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) run.floatBlock[i] = run.inShorts[i];
   gather_statistics(s, run, count);
 }
 

@@ -9,8 +9,8 @@ int read_alaw_block(const RunSettings& s, RunState& run) {
   const int count = static_cast<int>(read_items(run.input, bytes.data(), 1, BUFSIZE));
   if (s.swapInput) swap_byte_pairs(bytes.data(), count);
   if (s.bitReverse)
-    for (int i = 0; i < count; ++i) bytes[i] = bit_reverse8(bytes[i]);
-  for (int i = 0; i < count; ++i) run.inShorts[i] = alawDecodeTable[bytes[i]];
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) bytes[i] = bit_reverse8(bytes[i]);
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) run.inShorts[i] = alawDecodeTable[bytes[i]];
   return count;
 }
 

@@ -23,19 +23,19 @@ bool read_hex_byte(const RunSettings& s, RunState& run, uint8_t& byte) {
 }
 
 int read_alaw_hex_block(const RunSettings& s, RunState& run) {
-  int count = 0;
+  size_t count = 0;
   uint8_t byte = 0;
-  while (count < BUFSIZE && read_hex_byte(s, run, byte)) {
+  while (count < run.inShorts.size() && read_hex_byte(s, run, byte)) {
     if (verbose) print_bits8(byte);
     run.inShorts[count++] = alaw_decode(byte);
   }
-  return count;
+  return static_cast<int>(count);
 }
 
 void write_alaw_hex_block(RunState& run, AlawHexState& hex, int count) {
   alaw_encode_block(run.outShorts.data(), run.outBytes.data(), count);
   TextBlock text{run.output};
-  for (int i = 0; i < count; ++i) {
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
     char item[4];
     format_hex_byte(item, run.outBytes[i], upperHexDigits);
     item[2] = ' ';

@@ -35,8 +35,8 @@ static bool read_ascii_value(const RunSettings& s, RunState& run, int16_t& value
 
 // The common case: one decimal value a sample, nothing to extend.
 static int read_plain_ascii_block(const RunSettings& s, RunState& run) {
-  int count = 0;
-  while (count < BUFSIZE) {
+  size_t count = 0;
+  while (count < run.inShorts.size()) {
     const int stored = scan_short(run.input.file, run.inShorts[count]);
     if (stored != 1) {
       check_read(run.input);
@@ -46,20 +46,20 @@ static int read_plain_ascii_block(const RunSettings& s, RunState& run) {
     ++run.valueCounter;
     ++count;
   }
-  return count;
+  return static_cast<int>(count);
 }
 
 int read_ascii_block(const RunSettings& s, RunState& run) {
   if (!s.hexInput && s.valuesPerSample == 1 && !s.signExtend12) return read_plain_ascii_block(s, run);
-  int count = 0;
-  while (count < BUFSIZE) {
+  size_t count = 0;
+  while (count < run.inShorts.size()) {
     int16_t& entry = run.inShorts[count];
     for (int k = 0; k < s.valuesPerSample; ++k)
-      if (!read_ascii_value(s, run, entry)) return count;
+      if (!read_ascii_value(s, run, entry)) return static_cast<int>(count);
     if (s.signExtend12 && entry >= 2048) entry = static_cast<int16_t>(entry | 0xF800);
     ++count;
   }
-  return count;
+  return static_cast<int>(count);
 }
 
 // The "%d\n" line of every 16-bit value, made once: up to seven characters in
@@ -83,13 +83,13 @@ void write_ascii_block(const RunSettings& s, RunState& run, int count) {
   char text[BUFSIZE * 12];
   char* p = text;
   if (s.hexOutput) {
-    for (int i = 0; i < count; ++i) {
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
       p = format_hex(p, static_cast<uint32_t>(static_cast<int32_t>(run.outShorts[i])));
       *p++ = '\n';
     }
   } else {
     const auto& lines = decimal_lines();
-    for (int i = 0; i < count; ++i) {
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
       const uint64_t line = lines[static_cast<uint16_t>(run.outShorts[i])];
       memcpy(p, &line, sizeof line);  // the text has room for 8 bytes past any line
       p += line >> 56;

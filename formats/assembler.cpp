@@ -38,13 +38,14 @@ static void append_asm_item(const RunSettings& s, TextBlock& text, int16_t sampl
 // words and -a_r2l words list their samples last to first.
 static void write_asm_words(const RunSettings& s, const RunState& run, int count, TextBlock& text) {
   const bool lastFirst = s.asmLinear || s.asmRightToLeft;
-  for (int64_t first = 0; first < count; first += s.asmWordSize) {
-    const int64_t end = std::min<int64_t>(first + s.asmWordSize, count);
+  const auto n = static_cast<size_t>(count), wordSize = static_cast<size_t>(s.asmWordSize);
+  for (size_t first = 0; first < n; first += wordSize) {
+    const size_t end = std::min(first + wordSize, n);
     text_append(text, s.asmHeader);
     if (lastFirst)
-      for (int64_t i = end - 1; i >= first; --i) append_asm_item(s, text, run.outShorts[i]);
+      for (size_t i = end; i-- > first;) append_asm_item(s, text, run.outShorts[i]);
     else
-      for (int64_t i = first; i < end; ++i) append_asm_item(s, text, run.outShorts[i]);
+      for (size_t i = first; i < end; ++i) append_asm_item(s, text, run.outShorts[i]);
     text_append(text, "\n");
   }
 }
@@ -54,7 +55,7 @@ static void write_asm_words(const RunSettings& s, const RunState& run, int count
 // still partly filled at the end of the run is not written.
 static void write_adpcm_words(const RunSettings& s, const RunState& run, AssemblerState& word, int count,
                               TextBlock& text) {
-  for (int i = 0; i < count; ++i) {
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
     const uint32_t code = static_cast<uint32_t>(static_cast<int32_t>(run.outShorts[i]));
     word.bits |= code << (4 * word.nibbles);
     ++word.nibbles;

@@ -83,11 +83,11 @@ uint16_t uswap16(uint16_t word) {
 }
 
 void swap_words(int16_t* words, int count) {
-  for (int i = 0; i < count; ++i) words[i] = swap16(words[i]);
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) words[i] = swap16(words[i]);
 }
 
 void swap_words(uint16_t* words, int count) {
-  for (int i = 0; i < count; ++i) words[i] = uswap16(words[i]);
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) words[i] = uswap16(words[i]);
 }
 
 void swap_byte_pairs(uint8_t* bytes, int count) {

@@ -9,8 +9,8 @@
 #include "core/text_block.h"
 
 int read_float_ascii_block(const RunSettings& s, RunState& run) {
-  int count = 0;
-  while (count < BUFSIZE) {
+  size_t count = 0;
+  while (count < run.floatBlock.size()) {
     const int stored = scan_float(run.input.file, run.floatBlock[count]);
     check_read(run.input);
     if (stored == EOF) break;
@@ -18,11 +18,11 @@ int read_float_ascii_block(const RunSettings& s, RunState& run) {
     ++run.valueCounter;
     ++count;
   }
-  return count;
+  return static_cast<int>(count);
 }
 
 void write_float_ascii_block(RunState& run, int count) {
   TextBlock text{run.output};
-  for (int i = 0; i < count; ++i) text_general_line(text, run.floatBlock[i]);
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) text_general_line(text, run.floatBlock[i]);
   text_flush(text);
 }

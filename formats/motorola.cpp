@@ -25,12 +25,12 @@ static void blank_leading_zeros(std::string& token) {
 
 int read_motorola_block(const RunSettings& s, RunState& run) {
   std::string token;
-  int count = 0;
-  while (count < BUFSIZE && read_token(run.input, token)) {
+  size_t count = 0;
+  while (count < run.inShorts.size() && read_token(run.input, token)) {
     blank_leading_zeros(token);
     if (sscanf(token.c_str(), "%hi", &run.inShorts[count]) < 1) stop_unrecognizable(s.inname, run.valueCounter);
     ++run.valueCounter;
     ++count;
   }
-  return count;
+  return static_cast<int>(count);
 }

@@ -10,9 +10,9 @@ void write_multi_channel_block(const RunSettings& s, RunState& run, int count) {
   if (count % channels != 0)
     stop_with(1, "can not handle buffer of size %i with %i channels\n", count, channels);
   if (s.swapOutput) swap_words(run.outShorts.data(), count);
-  const int frames = count / channels;
-  for (int k = 0; k < channels; ++k) {
-    for (int f = 0; f < frames; ++f) run.channelShorts[f] = run.outShorts[f * channels + k];
-    write_bytes(run.channelStreams.at(k), run.channelShorts.data(), 2 * static_cast<size_t>(frames));
+  const auto width = static_cast<size_t>(channels), frames = static_cast<size_t>(count) / width;
+  for (size_t k = 0; k < width; ++k) {
+    for (size_t f = 0; f < frames; ++f) run.channelShorts[f] = run.outShorts[f * width + k];
+    write_bytes(run.channelStreams.at(k), run.channelShorts.data(), 2 * frames);
   }
 }

@@ -80,9 +80,9 @@ void read_format_descriptions(const RunSettings& s, UserFormatState& user) {
 static void write_user_text(RunState& run, const FormatDescription& description, int count) {
   TextBlock text{run.output};
   if (description.type == TYPE_FLOAT) {
-    for (int i = 0; i < count; ++i) text_general_line(text, run.floatBlock[i]);
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) text_general_line(text, run.floatBlock[i]);
   } else {
-    for (int i = 0; i < count; ++i) {
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
       char line[16];
       char* end = format_decimal(line, run.outShorts[i]);
       *end++ = '\n';

@@ -227,7 +227,7 @@ bool data_bytes_in_file(const RunState& run, uint64_t& dataBytes) {
 int read_wav_bytes(const RunSettings& s, RunState& run, size_t most) {
   const int count = static_cast<int>(read_items(run.input, run.inBytes.data(), 1, most));
   if (s.swapInput) swap_byte_pairs(run.inBytes.data(), count);
-  for (int i = 0; i < count; ++i) run.inShorts[i] = run.inBytes[i];
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) run.inShorts[i] = run.inBytes[i];
   return count;
 }
 
