@@ -12,7 +12,10 @@ namespace {
 
 std::vector<int16_t> read_voc(const char* name) {
   FILE* in = fopen(name, "rb");
-  if (!in) { perror(name); exit(1); }
+  if (!in) {
+    perror(name);
+    exit(1);
+  }
   std::vector<int16_t> samples;
   int16_t block[4096];
   size_t n;
@@ -23,7 +26,10 @@ std::vector<int16_t> read_voc(const char* name) {
 
 FILE* create(const char* name) {
   FILE* out = fopen(name, "wb");
-  if (!out) { perror(name); exit(1); }
+  if (!out) {
+    perror(name);
+    exit(1);
+  }
   return out;
 }
 
@@ -103,11 +109,16 @@ void float_ascii(const char* in, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && !strcmp(argv[1], "gen")) generate(atol(argv[2]), argv[3]);
-  else if (argc == 4 && !strcmp(argv[1], "wav")) wav(argv[2], argv[3]);
-  else if (argc == 4 && !strcmp(argv[1], "ascii")) ascii(argv[2], argv[3]);
-  else if (argc == 5 && !strcmp(argv[1], "alaw")) alaw_file(argv[2], atof(argv[3]), argv[4]);
-  else if (argc == 4 && !strcmp(argv[1], "fas")) float_ascii(argv[2], argv[3]);
+  if (argc == 4 && !strcmp(argv[1], "gen"))
+    generate(atol(argv[2]), argv[3]);
+  else if (argc == 4 && !strcmp(argv[1], "wav"))
+    wav(argv[2], argv[3]);
+  else if (argc == 4 && !strcmp(argv[1], "ascii"))
+    ascii(argv[2], argv[3]);
+  else if (argc == 5 && !strcmp(argv[1], "alaw"))
+    alaw_file(argv[2], atof(argv[3]), argv[4]);
+  else if (argc == 4 && !strcmp(argv[1], "fas"))
+    float_ascii(argv[2], argv[3]);
   else {
     fprintf(stderr, "usage: %s gen N out.voc | wav|ascii|fas in.voc out | alaw in.voc scale out\n", argv[0]);
     return 2;

@@ -50,15 +50,15 @@ enum class SampleSource {
 
 struct ModeTraits {
   FileMode mode;
-  const char* name;                  // as messages show it
-  const char* exactName;             // a whole name that selects the mode ("-", "--", "++")
-  std::array<const char*, 2> pieces; // pieces of a name that select it
-  const char* extension;             // of an output name built for the mode; nullptr: none
+  const char* name;                   // as messages show it
+  const char* exactName;              // a whole name that selects the mode ("-", "--", "++")
+  std::array<const char*, 2> pieces;  // pieces of a name that select it
+  const char* extension;              // of an output name built for the mode; nullptr: none
   Opening input;
   Opening output;
-  bool canSeek;                      // "-hs" and "-at" can position the input
-  int sampleSize;                    // bytes a sample of a binary input; 0: text, or
-                                     // by the header (MS-wav: bytesPerSample)
+  bool canSeek;    // "-hs" and "-at" can position the input
+  int sampleSize;  // bytes a sample of a binary input; 0: text, or
+                   // by the header (MS-wav: bytesPerSample)
   SampleSource samples;
 };
 

@@ -88,8 +88,10 @@ int scan_float(FILE* file, float& value) {
     if (c == EOF) return 0;
   }
   bool formed;
-  if (lower(c) == 'n' || lower(c) == 'i') formed = scan_special(file, c, text);
-  else formed = scan_digits(file, c, text) && text.size() > (text[0] == '-' || text[0] == '+' ? 1u : 0u);
+  if (lower(c) == 'n' || lower(c) == 'i')
+    formed = scan_special(file, c, text);
+  else
+    formed = scan_digits(file, c, text) && text.size() > (text[0] == '-' || text[0] == '+' ? 1u : 0u);
   if (!formed) return 0;
   char* end = nullptr;
   const float number = strtof(text.c_str(), &end);

@@ -27,17 +27,22 @@ struct Magnitude {
       return;
     }
     if (overflow) return;
-    const uint64_t limit = (std::numeric_limits<uint64_t>::max() - static_cast<uint64_t>(digit)) / static_cast<uint64_t>(base);
-    if (value > limit) overflow = true;
-    else value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
+    const uint64_t limit =
+        (std::numeric_limits<uint64_t>::max() - static_cast<uint64_t>(digit)) / static_cast<uint64_t>(base);
+    if (value > limit)
+      overflow = true;
+    else
+      value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
   }
 
   // The long strtol gives for this magnitude and sign, as its low 16 bits.
   int16_t as_short(bool negative) const {
     constexpr uint64_t longMax = static_cast<uint64_t>(std::numeric_limits<long>::max());
     uint64_t bits;
-    if (negative) bits = (overflow || value > longMax + 1) ? longMax + 1 : 0 - value;
-    else bits = (overflow || value > longMax) ? longMax : value;
+    if (negative)
+      bits = (overflow || value > longMax + 1) ? longMax + 1 : 0 - value;
+    else
+      bits = (overflow || value > longMax) ? longMax : value;
     return static_cast<int16_t>(static_cast<uint16_t>(bits & 0xFFFF));
   }
 };

@@ -14,10 +14,10 @@ struct RunState {
   OutStream output;
   std::vector<OutStream> channelStreams;  // multi channel output, one per channel
 
-  int64_t nsample = 0;      // samples delivered after decimation and the limit
-  int decimationCarry = 0;  // position in the next block of the next kept sample
-  int64_t valueCounter = 0; // values accepted by the text readers, run-wide
-  int64_t headerEnd = 0;     // input bytes the header step consumed
+  int64_t nsample = 0;         // samples delivered after decimation and the limit
+  int decimationCarry = 0;     // position in the next block of the next kept sample
+  int64_t valueCounter = 0;    // values accepted by the text readers, run-wide
+  int64_t headerEnd = 0;       // input bytes the header step consumed
   int64_t dataBytesLeft = -1;  // sample bytes before the input's data ends; -1: the file's end
   SampleStats stats;
 

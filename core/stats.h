@@ -17,8 +17,8 @@ inline void accumulate_sample(SampleStats& stats, float x, int statsLevel) {
   if (x > stats.max) stats.max = x;
   if (x < stats.min) stats.min = x;
   stats.sum = static_cast<float>(static_cast<double>(stats.sum) + static_cast<double>(x));
-  stats.energy = static_cast<float>(static_cast<double>(stats.energy) +
-                                    static_cast<double>(x) * static_cast<double>(x));
+  stats.energy =
+      static_cast<float>(static_cast<double>(stats.energy) + static_cast<double>(x) * static_cast<double>(x));
   if (statsLevel > 1) {
     stats.psi1 = static_cast<float>(static_cast<double>(stats.psi1) +
                                     static_cast<double>(stats.previous) * static_cast<double>(x));

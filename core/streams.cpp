@@ -2,8 +2,8 @@
 // passes through write_bytes, so no write error can go unnoticed.
 #include "core/streams.h"
 
-#include <cctype>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdarg>
 
@@ -82,8 +82,10 @@ bool read_token(InStream& in, std::string& token) {
     token.push_back(static_cast<char>(c));
     c = getc_unlocked(in.file);
   }
-  if (c != EOF) ungetc(c, in.file);
-  else check_read(in);
+  if (c != EOF)
+    ungetc(c, in.file);
+  else
+    check_read(in);
   return !token.empty();
 }
 
@@ -132,14 +134,18 @@ void close_output(OutStream& out) {
   }
   bool failed = fflush(file) != 0 || ferror(file);
   int reason = errno;
-  if (fclose(file) != 0) failed = true;
-  else if (failed) errno = reason;
+  if (fclose(file) != 0)
+    failed = true;
+  else if (failed)
+    errno = reason;
   if (failed) stop_on_write_error(out);
 }
 
 void end_output(OutStream& out, bool checked) {
-  if (checked) close_output(out);
-  else release_output(out);
+  if (checked)
+    close_output(out);
+  else
+    release_output(out);
 }
 
 void release_output(OutStream& out) {

@@ -13,14 +13,14 @@
 
 struct InStream {
   FILE* file = nullptr;
-  std::string name;               // for messages: the file name, or "stdin"
+  std::string name;                // for messages: the file name, or "stdin"
   std::unique_ptr<char[]> buffer;  // the stream's buffer, when the run gave it one
-  int64_t position = 0;           // bytes taken by read_items and moved over by the positioning below
+  int64_t position = 0;            // bytes taken by read_items and moved over by the positioning below
 };
 
 struct OutStream {
   FILE* file = nullptr;
-  std::string name;               // for messages: the file name, or "stdout"
+  std::string name;                // for messages: the file name, or "stdout"
   std::unique_ptr<char[]> buffer;  // the stream's buffer, when the run gave it one
 };
 

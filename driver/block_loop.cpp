@@ -39,13 +39,15 @@ static int apply_limit(const RunSettings& s, RunState& run, int count) {
 template <typename Source>
 static void scale_block(const RunSettings& s, const Source* source, float* out, int count) {
   const double mean = s.scale_mean, factor = s.scale_factor;
-  for (size_t i = 0; i < static_cast<size_t>(count); ++i) out[i] = static_cast<float>((static_cast<double>(source[i]) - mean) * factor);
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i)
+    out[i] = static_cast<float>((static_cast<double>(source[i]) - mean) * factor);
 }
 
 // The array the input mode's reader filled.
 static SampleSource source_of(const RunSettings& s) {
   const SampleSource source = mode_traits(s.inmode)->samples;
-  if (source == SampleSource::byHeader) return s.bytesPerSample == 4 ? SampleSource::byHeader : SampleSource::shorts;
+  if (source == SampleSource::byHeader)
+    return s.bytesPerSample == 4 ? SampleSource::byHeader : SampleSource::shorts;
   return source;
 }
 
@@ -71,13 +73,15 @@ static void clip_block(const RunSettings& s, RunState& run, int count) {
 // The statistics see the float values, after mean, scale and clipping.
 static void gather_statistics(const RunSettings& s, RunState& run, int count) {
   if (s.statsLevel != 0)
-    for (size_t i = 0; i < static_cast<size_t>(count); ++i) accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i)
+      accumulate_sample(run.stats, run.floatBlock[i], s.statsLevel);
 }
 
 // Without mean, scale or clipping, 16-bit input samples pass unchanged: their
 // float values are exact and truncate back to themselves.
 static bool passes_unchanged(const RunSettings& s) {
-  return source_of(s) == SampleSource::shorts && s.scale_mean == 0 && s.scale_factor == 1 && s.clip_value == 0;
+  return source_of(s) == SampleSource::shorts && s.scale_mean == 0 && s.scale_factor == 1 &&
+         s.clip_value == 0;
 }
 
 // The float values are only needed by the statistics and the float writers.
@@ -89,7 +93,8 @@ static void convert_block(const RunSettings& s, RunState& run, int count, bool u
   if (!unchanged) {
     to_float(s, run, count);
     if (s.clip_value != 0) clip_block(s, run, count);
-    for (size_t i = 0; i < static_cast<size_t>(count); ++i) run.outShorts[i] = float_to_sample(run.floatBlock[i]);
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i)
+      run.outShorts[i] = float_to_sample(run.floatBlock[i]);
     gather_statistics(s, run, count);
     return;
   }

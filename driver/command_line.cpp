@@ -16,10 +16,48 @@ namespace {
 constexpr char banner[] = "Tamsel Audio Conversion Tool,  Version " SNDCONV_VERSION "\n";
 
 enum Option {
-  OPT_V, OPT_XI, OPT_XO, OPT_SW, OPT_SWO, OPT_BR, OPT_C_UPPER, OPT_C, OPT_S, OPT_S_UPPER, OPT_NS, OPT_N,
-  OPT_AT, OPT_ET, OPT_M, OPT_R_UPPER, OPT_L_UPPER, OPT_LF_UPPER, OPT_L, OPT_AI, OPT_R, OPT_LE, OPT_LI,
-  OPT_HS, OPT_NC, OPT_INC, OPT_I, OPT_CM, OPT_CM_TR, OPT_CM_ID, OPT_LF, OPT_LFO, OPT_O, OPT_I_UPPER,
-  OPT_O_UPPER, OPT_A_S, OPT_A_ADPCM, OPT_A_LIN, OPT_A_R2L, OPT_A_H, OPT_A_C, OPTION_COUNT
+  OPT_V,
+  OPT_XI,
+  OPT_XO,
+  OPT_SW,
+  OPT_SWO,
+  OPT_BR,
+  OPT_C_UPPER,
+  OPT_C,
+  OPT_S,
+  OPT_S_UPPER,
+  OPT_NS,
+  OPT_N,
+  OPT_AT,
+  OPT_ET,
+  OPT_M,
+  OPT_R_UPPER,
+  OPT_L_UPPER,
+  OPT_LF_UPPER,
+  OPT_L,
+  OPT_AI,
+  OPT_R,
+  OPT_LE,
+  OPT_LI,
+  OPT_HS,
+  OPT_NC,
+  OPT_INC,
+  OPT_I,
+  OPT_CM,
+  OPT_CM_TR,
+  OPT_CM_ID,
+  OPT_LF,
+  OPT_LFO,
+  OPT_O,
+  OPT_I_UPPER,
+  OPT_O_UPPER,
+  OPT_A_S,
+  OPT_A_ADPCM,
+  OPT_A_LIN,
+  OPT_A_R2L,
+  OPT_A_H,
+  OPT_A_C,
+  OPTION_COUNT
 };
 
 struct OptionWord {
@@ -29,14 +67,14 @@ struct OptionWord {
 
 // In the order of testing.
 constexpr OptionWord optionWords[OPTION_COUNT] = {
-    {"-v", false},     {"-xi", false},   {"-xo", false},    {"-sw", false},     {"-swo", false},
-    {"-br", false},    {"-C", false},    {"-c", true},      {"-s", true},       {"-S", false},
-    {"-ns", false},    {"-N", false},    {"-at", true},     {"-et", true},      {"-m", true},
-    {"-R", true},      {"-L", false},    {"-LF", true},     {"-l", true},       {"-ai", true},
-    {"-r", true},      {"-le", true},    {"-LI", true},     {"-hs", true},      {"-nc", true},
-    {"-inc", true},    {"-i", true},     {"-cm", false},    {"-cm_tr", true},   {"-cm_id", true},
-    {"-lf", true},     {"-lfo", true},   {"-o", true},      {"-I", true},       {"-O", true},
-    {"-a_s", true},    {"-a_adpcm", false}, {"-a_lin", false}, {"-a_r2l", false}, {"-a_h", true},
+    {"-v", false},  {"-xi", false},      {"-xo", false},    {"-sw", false},    {"-swo", false},
+    {"-br", false}, {"-C", false},       {"-c", true},      {"-s", true},      {"-S", false},
+    {"-ns", false}, {"-N", false},       {"-at", true},     {"-et", true},     {"-m", true},
+    {"-R", true},   {"-L", false},       {"-LF", true},     {"-l", true},      {"-ai", true},
+    {"-r", true},   {"-le", true},       {"-LI", true},     {"-hs", true},     {"-nc", true},
+    {"-inc", true}, {"-i", true},        {"-cm", false},    {"-cm_tr", true},  {"-cm_id", true},
+    {"-lf", true},  {"-lfo", true},      {"-o", true},      {"-I", true},      {"-O", true},
+    {"-a_s", true}, {"-a_adpcm", false}, {"-a_lin", false}, {"-a_r2l", false}, {"-a_h", true},
     {"-a_c", true},
 };
 
@@ -81,7 +119,10 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
     case OPT_M: parse_float(value, s.scale_mean); break;
     case OPT_R_UPPER: parse_float(value, s.refLevel); break;
     case OPT_L_UPPER: s.lengthOnly = true; break;
-    case OPT_LF_UPPER: s.lengthOnly = true; s.lengthFile = value; break;
+    case OPT_LF_UPPER:
+      s.lengthOnly = true;
+      s.lengthFile = value;
+      break;
     case OPT_L: parse_int64(value, s.maxsample); break;
     case OPT_AI: parse_int(value, s.valuesPerSample); break;
     case OPT_R: parse_int32(value, s.rate); break;
@@ -95,8 +136,14 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
     case OPT_INC: parse_int(value, s.increment); break;
     case OPT_I: s.inModeName = value; break;
     case OPT_CM: s.composeName = true; break;
-    case OPT_CM_TR: s.transliteration = value; s.composeName = true; break;
-    case OPT_CM_ID: s.speakerId = value; s.composeName = true; break;
+    case OPT_CM_TR:
+      s.transliteration = value;
+      s.composeName = true;
+      break;
+    case OPT_CM_ID:
+      s.speakerId = value;
+      s.composeName = true;
+      break;
     case OPT_LF: s.labelFile = value; break;
     case OPT_LFO: s.labelOutFile = value; break;
     case OPT_O: s.outModeName = value; break;
@@ -199,15 +246,23 @@ void check_settings(const RunSettings& s) {
 }
 
 void resolve_file_modes(RunSettings& s) {
-  if (s.inModeName) s.inmode = FILE_MODE_FROM_NAME(*s.inModeName);
-  else if (s.inDescFile) s.inmode = MODE_USER;
-  else if (s.showNistHeader) s.inmode = MODE_NIST;
-  else s.inmode = FILE_MODE_FROM_NAME(s.inname);
+  if (s.inModeName)
+    s.inmode = FILE_MODE_FROM_NAME(*s.inModeName);
+  else if (s.inDescFile)
+    s.inmode = MODE_USER;
+  else if (s.showNistHeader)
+    s.inmode = MODE_NIST;
+  else
+    s.inmode = FILE_MODE_FROM_NAME(s.inname);
 
-  if (s.outModeName) s.outmode = FILE_MODE_FROM_NAME(*s.outModeName);
-  else if (s.outDescFile) s.outmode = MODE_USER;
-  else if (s.showNistHeader) s.outmode = MODE_NONE;
-  else s.outmode = FILE_MODE_FROM_NAME(s.outname);
+  if (s.outModeName)
+    s.outmode = FILE_MODE_FROM_NAME(*s.outModeName);
+  else if (s.outDescFile)
+    s.outmode = MODE_USER;
+  else if (s.showNistHeader)
+    s.outmode = MODE_NONE;
+  else
+    s.outmode = FILE_MODE_FROM_NAME(s.outname);
 
   if (!s.lengthOnly) {
     const char* inName = FILE_MODE_NAME(s.inmode);

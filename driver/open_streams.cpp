@@ -2,8 +2,8 @@
 // binary form or standard input; the output file, standard output, channel files.
 #include <cstdio>
 
-#include "driver/run.h"
 #include "core/stop.h"
+#include "driver/run.h"
 #include "formats/dispatch.h"
 #include "formats/registry.h"
 

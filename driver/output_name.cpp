@@ -35,7 +35,8 @@ std::string channel_file_name(std::string outname, int k) {
 
 void derive_output_name(RunSettings& s) {
   if (s.composeName) {
-    s.outname = with_extension(s.outname, "") + s.transliteration + "#" + s.speakerId + EXTENSION_NAME(s.outmode);
+    s.outname =
+        with_extension(s.outname, "") + s.transliteration + "#" + s.speakerId + EXTENSION_NAME(s.outmode);
     printf("New outname : %s\n", s.outname.c_str());
   } else if (is_bare_extension(s.outname)) {
     s.outname = with_extension(s.inname, EXTENSION_NAME(s.outmode));

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "driver/run.h"
 #include "core/stop.h"
+#include "driver/run.h"
 #include "formats/registry.h"
 
 namespace {

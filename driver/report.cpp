@@ -48,7 +48,8 @@ void print_statistics(const RunSettings& s, int64_t nsample, const SampleStats& 
     report_line("%10.2fdB\n", 20.0 * std::log10(rms / static_cast<double>(s.refLevel)));
   }
   if (s.statsLevel > 1) {
-    const float psi1 = static_cast<float>(static_cast<double>(st.psi1) / (static_cast<double>(nsample) - 1.0));
+    const float psi1 =
+        static_cast<float>(static_cast<double>(st.psi1) / (static_cast<double>(nsample) - 1.0));
     report_line("psi1        =  %10g\n", psi1);
     report_line("psi1/psi0   =  %10.5f\n", static_cast<double>(psi1) / static_cast<double>(energy));
   }

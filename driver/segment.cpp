@@ -1,13 +1,13 @@
 // Skip and segment: the start time and "-hs" become a seek into the input, the
 // end time a sample limit. Times and rates are combined in double precision.
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
-#include "driver/run.h"
 #include "core/stop.h"
+#include "driver/run.h"
 #include "formats/registry.h"
 
 // Truncation toward zero, held to the 64-bit range (NaN gives 0).
@@ -52,7 +52,8 @@ static void seek_input(const RunSettings& s, RunState& run) {
   const int sampleSize = traits->sampleSize != 0 ? traits->sampleSize : s.bytesPerSample;
   const int64_t target = skip_target(s, run, sampleSize);
   if (!position_input(run.input, target) && !(errno == ESPIPE && target >= 0)) stop_on_errno("skip header");
-  if (run.dataBytesLeft >= 0) run.dataBytesLeft = std::max<int64_t>(0, run.dataBytesLeft - (target - run.headerEnd));
+  if (run.dataBytesLeft >= 0)
+    run.dataBytesLeft = std::max<int64_t>(0, run.dataBytesLeft - (target - run.headerEnd));
 }
 
 void skip_and_segment(RunSettings& s, RunState& run) {

@@ -8,12 +8,12 @@
 #include <memory>
 #include <new>
 
-#include "driver/command_line.h"
 #include "core/interrupt.h"
-#include "driver/report.h"
-#include "driver/run.h"
 #include "core/settings.h"
 #include "core/stop.h"
+#include "driver/command_line.h"
+#include "driver/report.h"
+#include "driver/run.h"
 #include "formats/registry.h"
 
 bool verbose = false;

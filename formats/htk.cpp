@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdio>
 
-#include "core/stop.h"
 #include "core/byte_fields.h"
+#include "core/stop.h"
 #include "formats/codecs.h"
 
 // The header, numbers least significant byte first (byte-reversed with -sw):

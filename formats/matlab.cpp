@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdio>
 
-#include "core/stop.h"
 #include "core/byte_fields.h"
+#include "core/stop.h"
 
 // Five 32-bit numbers, least significant byte first, never byte-reversed:
 //   0 type   4 mrows   8 ncols   12 imagf   16 namlen

@@ -28,7 +28,8 @@ int read_motorola_block(const RunSettings& s, RunState& run) {
   size_t count = 0;
   while (count < run.inShorts.size() && read_token(run.input, token)) {
     blank_leading_zeros(token);
-    if (sscanf(token.c_str(), "%hi", &run.inShorts[count]) < 1) stop_unrecognizable(s.inname, run.valueCounter);
+    if (sscanf(token.c_str(), "%hi", &run.inShorts[count]) < 1)
+      stop_unrecognizable(s.inname, run.valueCounter);
     ++run.valueCounter;
     ++count;
   }

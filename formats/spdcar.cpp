@@ -9,6 +9,7 @@ int read_spdcar_block(const RunSettings& s, RunState& run) {
   const int count = static_cast<int>(read_items(run.input, words.data(), 2, BUFSIZE));
   if (s.swapInput) swap_words(words.data(), count);
   // 0 gives -32768, 32768 gives 0, 65535 gives 32767.
-  for (size_t i = 0; i < static_cast<size_t>(count); ++i) run.inShorts[i] = static_cast<int16_t>(static_cast<int>(words[i]) - 32768);
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i)
+    run.inShorts[i] = static_cast<int16_t>(static_cast<int>(words[i]) - 32768);
   return count;
 }

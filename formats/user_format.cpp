@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "core/stop.h"
+#include "core/text_block.h"
 #include "core/text_format.h"
 #include "formats/registry.h"
-#include "core/text_block.h"
 
 static UserType type_from_word(const std::string& word) {
   if (word == "float") return TYPE_FLOAT;

@@ -9,10 +9,10 @@
 #include <array>
 #include <cstdio>
 
-#include "formats/gradient.h"
-#include "core/stop.h"
 #include "core/byte_fields.h"
+#include "core/stop.h"
 #include "formats/codecs.h"
+#include "formats/gradient.h"
 
 namespace {
 
@@ -169,9 +169,8 @@ int16_t sample_size_of(const FormatFields& fields) {
 void hand_to_run(RunSettings& s, RunState& run, const FormatFields& fields, uint32_t dataLength) {
   const bool pcm = fields.tag == 1 || (fields.tag == extensibleTag && fields.subFormat == 1);
   if (!pcm)
-    stop_with(1, "can't handle MS-wav format %d\n", fields.tag == extensibleTag && fields.subFormat >= 0
-                                                          ? fields.subFormat
-                                                          : fields.tag);
+    stop_with(1, "can't handle MS-wav format %d\n",
+              fields.tag == extensibleTag && fields.subFormat >= 0 ? fields.subFormat : fields.tag);
   s.bytesPerSample = sample_size_of(fields);
   if (s.bytesPerSample != 1 && s.bytesPerSample != 2 && s.bytesPerSample != 4)
     stop_with(1, "can't handle %d bytes_per_sample\n", s.bytesPerSample);
@@ -373,7 +372,8 @@ void finish_wav_header(const RunSettings& s, RunState& run, const WavState& wav,
 int read_wav_block(const RunSettings& s, RunState& run) {
   const auto size = static_cast<int64_t>(s.bytesPerSample);
   size_t most = BUFSIZE;
-  if (run.dataBytesLeft >= 0) most = static_cast<size_t>(std::min<int64_t>(BUFSIZE, run.dataBytesLeft / size));
+  if (run.dataBytesLeft >= 0)
+    most = static_cast<size_t>(std::min<int64_t>(BUFSIZE, run.dataBytesLeft / size));
   int count = 0;
   switch (s.bytesPerSample) {
     case 1: count = read_wav_bytes(s, run, most); break;

@@ -30,10 +30,12 @@ const std::map<std::string, std::string>& seed_files() {
     f["in.ala"] = voc;
     f["in.pcm"] = voc;
     f["in.dev"] = voc;
-    std::string wav("RIFF\x44\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0data\x80\0\0\0", 44);
+    std::string wav(
+        "RIFF\x44\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0data\x80\0\0\0", 44);
     f["in.wav"] = wav + voc;
-    std::string nist = "NIST_1A\n   1024\nspeaker_id -s3 abc\ntransliteration -s11 hello world\n"
-                       "sample_rate -i 16000\nsample_count -i 64\nend_head\n";
+    std::string nist =
+        "NIST_1A\n   1024\nspeaker_id -s3 abc\ntransliteration -s11 hello world\n"
+        "sample_rate -i 16000\nsample_count -i 64\nend_head\n";
     nist.resize(1024, ' ');
     f["in.nis"] = nist + voc;
     f["in.htk"] = std::string("\x40\0\0\0\x71\x02\0\0\x02\0\x00\x00", 12) + voc;
@@ -50,7 +52,8 @@ const std::map<std::string, std::string>& seed_files() {
 }
 
 // Removes the files of the work folder, the seed files too unless `keepSeeds`.
-void remove_all_files(bool keepSeeds) {  DIR* folder = opendir(workDir.c_str());
+void remove_all_files(bool keepSeeds) {
+  DIR* folder = opendir(workDir.c_str());
   if (folder == nullptr) abort();
   std::vector<std::string> others;
   while (const dirent* entry = readdir(folder)) {
@@ -109,7 +112,8 @@ void fuzz_setup() {
   if (!freopen("/dev/null", "r", stdin)) abort();
   const rlimit limit{1 << 20, 1 << 20};
   setrlimit(RLIMIT_FSIZE, &limit);
-  std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm/sndconv-fuzz-XXXXXX" : "/tmp/sndconv-fuzz-XXXXXX";
+  std::string pattern =
+      access("/dev/shm", W_OK) == 0 ? "/dev/shm/sndconv-fuzz-XXXXXX" : "/tmp/sndconv-fuzz-XXXXXX";
   if (mkdtemp(pattern.data()) == nullptr) abort();
   workDir = pattern + "/";
   atexit(remove_work_dir);
@@ -148,8 +152,10 @@ std::string output_choice(uint8_t flags) {
 std::vector<std::string> words_of(const uint8_t* data, size_t size, size_t maxWords) {
   std::vector<std::string> words(1);
   for (size_t i = 0; i < size && words.size() <= maxWords; ++i) {
-    if (data[i] == 0 || data[i] == '\n') words.emplace_back();
-    else words.back().push_back(static_cast<char>(data[i]));
+    if (data[i] == 0 || data[i] == '\n')
+      words.emplace_back();
+    else
+      words.back().push_back(static_cast<char>(data[i]));
   }
   if (words.size() > maxWords) words.resize(maxWords);
   for (std::string& word : words)

@@ -39,7 +39,9 @@ std::string output_choice(uint8_t flags);
 int run_checked(int (*programMain)(int, char**), int highestCode, const std::vector<std::string>& args);
 // sndconv ends with 0 or 1; tonemaker also with 2 for an output it cannot open.
 inline int run_sndconv(const std::vector<std::string>& args) { return run_checked(sndconv_main, 1, args); }
-inline int run_tonemaker(const std::vector<std::string>& args) { return run_checked(tonemaker_main, 2, args); }
+inline int run_tonemaker(const std::vector<std::string>& args) {
+  return run_checked(tonemaker_main, 2, args);
+}
 
 // The data as command-line words, split at zero bytes and line feeds. Words
 // that could reach outside the work folder (holding '/') become "x".

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "core/int_scan.h"
 #include "core/float_scan.h"
+#include "core/int_scan.h"
 #include "fuzz/fuzz_run.h"
 
 namespace {
@@ -51,7 +51,8 @@ void compare(const std::string& path, Own own, Library library, bool spaceAfterN
     const int libraryResult = library(libraryFile, libraryValue);
     const bool skip = spaceAfterNumber && ownResult == 1;
     const Step a{ownResult, bits_of(ownValue), skip ? position_after_space(ownFile) : ftell(ownFile)};
-    const Step b{libraryResult, bits_of(libraryValue), skip ? position_after_space(libraryFile) : ftell(libraryFile)};
+    const Step b{libraryResult, bits_of(libraryValue),
+                 skip ? position_after_space(libraryFile) : ftell(libraryFile)};
     if (a.result != b.result || a.value != b.value || a.position != b.position) {
       fprintf(stderr, "scanners differ: result %d/%d value %llx/%llx position %ld/%ld\n", a.result, b.result,
               static_cast<unsigned long long>(a.value), static_cast<unsigned long long>(b.value), a.position,
@@ -77,13 +78,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = write_work_file("scan.txt", in.data, in.size);
   switch (in.flags & 3) {
     case 0:
-      compare<int16_t>(path, scan_short, [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); }, true);
+      compare<int16_t>(
+          path, scan_short, [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); }, true);
       break;
     case 1:
-      compare<uint32_t>(path, scan_hex_unsigned, [](FILE* f, uint32_t& v) { return fscanf(f, "%x", &v); }, true);
+      compare<uint32_t>(
+          path, scan_hex_unsigned, [](FILE* f, uint32_t& v) { return fscanf(f, "%x", &v); }, true);
       break;
     case 2:
-      compare<float>(path, scan_float, [](FILE* f, float& v) { return fscanf(f, "%f", &v); }, false);
+      compare<float>(
+          path, scan_float, [](FILE* f, float& v) { return fscanf(f, "%f", &v); }, false);
       break;
     case 3: {
       // A token as the -xi reader takes it, against sscanf of "0x" and the token.

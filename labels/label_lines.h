@@ -3,9 +3,9 @@
 #pragma once
 #include <string>
 
-#include "labels/label_file.h"
 #include "core/settings.h"
 #include "core/streams.h"
+#include "labels/label_file.h"
 
 // The next piece of a line, as fgets reads it into the 200-byte line buffer with
 // a limit of 199: at most 198 characters, the line feed included when it fits.

@@ -1,5 +1,7 @@
 // The hand-written "%hi" and "%x" readers against the C library's fscanf and
 // sscanf: the same results, stored values and stream positions over a million tokens.
+#include "core/int_scan.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -7,7 +9,6 @@
 #include <random>
 #include <string>
 
-#include "core/int_scan.h"
 #include "tests/support/scan_steps.h"
 #include "tests/support/temp_dir.h"
 
@@ -16,12 +17,44 @@ namespace {
 // Text made of tokens that cover the scan's branches: signs, bases, long digit
 // runs that overflow a long, stray letters and every kind of white space.
 std::string random_text(std::mt19937& random, int tokens) {
-  static const char* const pieces[] = {"0", "00", "0x", "0X", "x", "-", "+", "--", "-+", "9", "8", "7",
-                                       "a", "F", "g", "G", "z", ".", "1.5", "e3", "000", "0x0",
-                                       "32767", "32768", "-32768", "-32769", "65535", "65536",
-                                       "9223372036854775807", "9223372036854775808", "18446744073709551616",
-                                       "-9223372036854775808", "-9223372036854775809", "0x8000000000000000",
-                                       "0xffffffffffffffffff", "0777777777777777777777", "-0x", "+0"};
+  static const char* const pieces[] = {"0",
+                                       "00",
+                                       "0x",
+                                       "0X",
+                                       "x",
+                                       "-",
+                                       "+",
+                                       "--",
+                                       "-+",
+                                       "9",
+                                       "8",
+                                       "7",
+                                       "a",
+                                       "F",
+                                       "g",
+                                       "G",
+                                       "z",
+                                       ".",
+                                       "1.5",
+                                       "e3",
+                                       "000",
+                                       "0x0",
+                                       "32767",
+                                       "32768",
+                                       "-32768",
+                                       "-32769",
+                                       "65535",
+                                       "65536",
+                                       "9223372036854775807",
+                                       "9223372036854775808",
+                                       "18446744073709551616",
+                                       "-9223372036854775808",
+                                       "-9223372036854775809",
+                                       "0x8000000000000000",
+                                       "0xffffffffffffffffff",
+                                       "0777777777777777777777",
+                                       "-0x",
+                                       "+0"};
   static const char* const spaces[] = {" ", "\n", "\t", "\r\n", "  ", "\v", "\f", ""};
   std::string text;
   for (int k = 0; k < tokens; ++k) {
@@ -69,7 +102,8 @@ TEST(ShortScanTest, EveryShortAndEdgeTokenMatches) {
     text += hex;
   }
   dir.write("t.asc", text + "- + 0x -0 -");
-  auto library = scan_steps<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); });
+  auto library =
+      scan_steps<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return fscanf(f, "%hi", &v); });
   auto own = scan_steps<int16_t>(dir.file("t.asc"), [](FILE* f, int16_t& v) { return scan_short(f, v); });
   expect_same_steps(library, own, "every short");
 }

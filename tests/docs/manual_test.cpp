@@ -105,7 +105,8 @@ void expect_options_documented(const std::string& program, const std::vector<std
     std::vector<std::string> args{option};
     if (option != "-V") args.insert(args.end(), tail.begin(), tail.end());
     const ProgramResult r = run_program(program, args, dir.path());
-    EXPECT_EQ(r.out.find("don't understand " + option + "\n"), std::string::npos) << name << " refuses " << option;
+    EXPECT_EQ(r.out.find("don't understand " + option + "\n"), std::string::npos)
+        << name << " refuses " << option;
   }
 }
 
@@ -135,7 +136,8 @@ TEST(ManualPages, NameEveryFileModeAndItsNamePieces) {
     modes.insert(name);
     const ProgramResult r = run_program(SNDCONV_BIN, {"-i", word, "-o", "-", "missing", "-"}, ".");
     EXPECT_NE(r.out.find("inmode = " + name + ",   outmode = NONE\n"), std::string::npos)
-        << word << " does not select " << name << ":\n" << r.out;
+        << word << " does not select " << name << ":\n"
+        << r.out;
   }
   EXPECT_GE(modes.size(), 20u) << "mode items were not found in FILE MODES";
   EXPECT_GE(pieces.size(), 23u);

@@ -44,9 +44,11 @@ TEST_F(ArithmeticTest, StartTimesRoundToTheNearestSample) {
   for (const char* rate : {"8000", "16000"}) {
     for (const char* time : {"0.35", "0.7", "0.9"}) {
       const long expected = std::lround(std::atof(rate) * std::atof(time));
-      ASSERT_LT(std::atof(rate) * static_cast<double>(std::strtof(time, nullptr)), static_cast<double>(expected));
+      ASSERT_LT(std::atof(rate) * static_cast<double>(std::strtof(time, nullptr)),
+                static_cast<double>(expected));
       const std::string out = convert({"-ns", "-l", "1", "-r", rate, "-at", time, "in.voc", "out.asc"});
-      EXPECT_NE(out.find("skip_size = " + std::to_string(expected) + "\n"), npos) << rate << " " << time << out;
+      EXPECT_NE(out.find("skip_size = " + std::to_string(expected) + "\n"), npos)
+          << rate << " " << time << out;
       EXPECT_EQ(dir.read("out.asc"), std::to_string(expected) + "\n");
     }
   }
@@ -80,7 +82,8 @@ TEST_F(ArithmeticTest, DeviationOfALongNearConstantSignalUsesFloatSums) {
 
 TEST_F(ArithmeticTest, EndTimeCountsTheSamplesOfEveryChannel) {
   dir.write("in.voc", le16_bytes(std::vector<int16_t>(20000, 7)));
-  const std::string out = convert({"-nc", "2", "-r", "8000", "-at", "0.25", "-et", "0.75", "in.voc", "out.voc"});
+  const std::string out =
+      convert({"-nc", "2", "-r", "8000", "-at", "0.25", "-et", "0.75", "in.voc", "out.voc"});
   EXPECT_NE(out.find("skip_size = 4000\nmaxsample = 8000\n"), npos) << out;
   EXPECT_EQ(dir.read("out.voc").size(), 2u * 8000);
 }

@@ -5,7 +5,8 @@
 namespace {
 
 std::string help_text(const std::string& le, const std::string& nc, const std::string& inc,
-                      const std::string& rate, const std::string& lf = "", const std::string& a_h = " DW 0x") {
+                      const std::string& rate, const std::string& lf = "",
+                      const std::string& a_h = " DW 0x") {
   return "Tamsel Audio Conversion Tool,  Version 2.37\n"
          "USAGE: sndconv [ ... ] inname outname\n"
          "   -s x      :    scale factor                   D=1.\n"
@@ -15,13 +16,21 @@ std::string help_text(const std::string& le, const std::string& nc, const std::s
          "   -sw       :    swap bytes from input          D=no\n"
          "   -swo      :    swap bytes before output       D=no\n"
          "   -l n      :    max. number of samples         D=all\n"
-         "   -le n     :    length (needed for wav output) D=" + le + "\n"
+         "   -le n     :    length (needed for wav output) D=" +
+         le +
+         "\n"
          "   -hs n     :    skip first n samples           D=0 \n"
-         "   -nc n     :    number of channels             D=" + nc + "\n"
+         "   -nc n     :    number of channels             D=" +
+         nc +
+         "\n"
          "   -at t     :    set start time [sec] for copy  D=0 \n"
          "   -et t     :    set end time [sec] for copy    D=end\n"
-         "   -inc n    :    increment                      D=" + inc + " \n"
-         "   -r  n     :    sampling rate                  D=" + rate + "\n"
+         "   -inc n    :    increment                      D=" +
+         inc +
+         " \n"
+         "   -r  n     :    sampling rate                  D=" +
+         rate +
+         "\n"
          "   -v        :    verbose mode                   D=no\n"
          "   -S        :    give more statistics           D=no\n"
          "   -L        :    print ONLY the length info.    D=no\n"
@@ -34,13 +43,17 @@ std::string help_text(const std::string& le, const std::string& nc, const std::s
          "   -xo       :    ASCII output in hex            D=no\n"
          "   -i name   :    use name to set input mode         \n"
          "   -o name   :    use name to set output mode        \n"
-         "   -lf name  :    name of the label file         D=" + lf + "\n"
+         "   -lf name  :    name of the label file         D=" +
+         lf +
+         "\n"
          "   -lfo name :    name of the label output file  D=\n"
          "   -cm       :    compose outname from tr, id    D=no\n"
          "   -cm_tr    :    transliteration (incl. -cm)    D=unknown\n"
          "   -cm_id    :    speaker id      (incl. -cm)    D=0\n"
          "   -a_s n    :    size of asm word in samples    D=2\n"
-         "   -a_h text :    assembler header for samples   D=" + a_h + "\n"
+         "   -a_h text :    assembler header for samples   D=" +
+         a_h +
+         "\n"
          "   -a_c text :    assembler comment              D=;  \n"
          "   -a_adpcm  :    assembler ADPCM input          D=no\n"
          "known extensions:\n"
@@ -89,7 +102,8 @@ TEST_F(CommandLineTest, StartUpWordsGiveNoticeBannerOrHelp) {
 }
 
 TEST_F(CommandLineTest, HelpShowsValuesGivenBeforeIt) {
-  ProgramResult r = named({"-le", "500", "-nc", "2", "-inc", "3", "-r", "16000", "-lf", "l.txt", "-h", "a", "b"});
+  ProgramResult r =
+      named({"-le", "500", "-nc", "2", "-inc", "3", "-r", "16000", "-lf", "l.txt", "-h", "a", "b"});
   EXPECT_EQ(r.out, help_text("500", "2", "3", "16000", "l.txt"));
   EXPECT_EQ(r.code, 0);
 }
@@ -218,7 +232,8 @@ TEST_F(CommandLineTest, LengthFileIsReadAtOnce) {
   ProgramResult help = run_program_as(SNDCONV_BIN, "sndconv", {"-LI", "len.txt", "-h"}, dir.path());
   EXPECT_EQ(help.out, help_text("1234", "1", "1", "8000"));
   dir.write("empty.txt", "");
-  ProgramResult empty = run_program_as(SNDCONV_BIN, "sndconv", {"-le", "7", "-LI", "empty.txt", "-h"}, dir.path());
+  ProgramResult empty =
+      run_program_as(SNDCONV_BIN, "sndconv", {"-le", "7", "-LI", "empty.txt", "-h"}, dir.path());
   EXPECT_EQ(empty.out, help_text("7", "1", "1", "8000"));
 }
 

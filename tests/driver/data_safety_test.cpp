@@ -45,15 +45,18 @@ class DataSafetyTest : public SndconvTest {
     const std::string sox = find_program("sox"), python = find_program("python3");
     if (sox.empty() && python.empty()) GTEST_SKIP() << "neither sox nor python3 is installed";
     if (!sox.empty()) {
-      const ProgramResult r = run_program(sox, {wav, "-t", "raw", "-e", "signed-integer", "-b", "16", "-L",
-                                                "peer.raw"}, dir.path());
+      const ProgramResult r = run_program(
+          sox, {wav, "-t", "raw", "-e", "signed-integer", "-b", "16", "-L", "peer.raw"}, dir.path());
       EXPECT_EQ(r.code, 0) << r.err;
       EXPECT_EQ(le16_samples(dir.read("peer.raw")), expected) << "as sox reads " << wav;
     }
     if (!python.empty()) {
       const ProgramResult r = run_program(
-          python, {"-c", "import sys,wave\nw=wave.open(sys.argv[1])\nsys.stdout.buffer.write(w.readframes(w.getnframes()))",
-                   wav}, dir.path());
+          python,
+          {"-c",
+           "import sys,wave\nw=wave.open(sys.argv[1])\nsys.stdout.buffer.write(w.readframes(w.getnframes()))",
+           wav},
+          dir.path());
       EXPECT_EQ(r.code, 0) << r.err;
       EXPECT_EQ(le16_samples(r.out), expected) << "as python's wave reads " << wav;
     }
@@ -99,8 +102,9 @@ TEST_F(DataSafetyTest, PathsBeginningWithADotAreUsedAsGiven) {
 }
 
 TEST_F(DataSafetyTest, NamesFromAHostileNistHeaderStayInTheOutputFolder) {
-  std::string header = "NIST_1A\n   1024\nspeaker_id -s3 /\t.\ntransliteration -s17 ../../escape/x\n"
-                       "sample_rate -i 8000\nsample_count -i 2\nend_head\n";
+  std::string header =
+      "NIST_1A\n   1024\nspeaker_id -s3 /\t.\ntransliteration -s17 ../../escape/x\n"
+      "sample_rate -i 8000\nsample_count -i 2\nend_head\n";
   header.resize(1024, ' ');
   dir.write("in.nis", header + le16_bytes({5, -5}));
   fs::create_directories(dir.file("a/out"));
@@ -149,8 +153,10 @@ ProgramResult interrupt_reading_pipe(const std::string& dir, const std::string& 
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, fds[0], 0);
   posix_spawn_file_actions_addclose(&actions, fds[1]);
-  posix_spawn_file_actions_addopen(&actions, 1, (dir + "/stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, (dir + "/stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, (dir + "/stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 2, (dir + "/stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
   std::vector<std::string> words{SNDCONV_BIN, "--", "out.wav"};
   std::vector<char*> argv;
@@ -221,9 +227,10 @@ TEST_F(DataSafetyTest, CountsAndPositionsPassTwoToThe31) {
   // where the header stays as first written (a pipe).
   dir.write("in.voc", le16_bytes({1, 2}));
   ASSERT_EQ(mkfifo(dir.file("pipe.wav").c_str(), 0600), 0);
-  const ProgramResult piped = run_program(
-      "/bin/sh", {"-c", std::string("cat pipe.wav > got.wav & ") + SNDCONV_BIN + " -le 3000000000 in.voc pipe.wav; wait"},
-      dir.path());
+  const ProgramResult piped = run_program("/bin/sh",
+                                          {"-c", std::string("cat pipe.wav > got.wav & ") + SNDCONV_BIN +
+                                                     " -le 3000000000 in.voc pipe.wav; wait"},
+                                          dir.path());
   EXPECT_EQ(piped.code, 0) << piped.err;
   const std::string header = dir.read("got.wav").substr(0, 44);
   EXPECT_EQ(header.substr(4, 4), std::string(4, '\xff'));
@@ -243,8 +250,9 @@ TEST_F(DataSafetyTest, ChannelCountsFromLabelFilesAreCheckedBeforeAnyOutput) {
 #if !defined(__SANITIZE_ADDRESS__)
 TEST_F(DataSafetyTest, RunningOutOfMemoryEndsWithAMessage) {
   dir.write("in.voc", le16_bytes(ramp(2000)));
-  const ProgramResult r = run_program("/bin/sh", {"-c", std::string("ulimit -v 40000; exec ") + SNDCONV_BIN +
-                                                           " -nc 1000 in.voc x.mul"}, dir.path());
+  const ProgramResult r = run_program(
+      "/bin/sh", {"-c", std::string("ulimit -v 40000; exec ") + SNDCONV_BIN + " -nc 1000 in.voc x.mul"},
+      dir.path());
   EXPECT_EQ(r.code, 1);
   EXPECT_TRUE(r.err == "out of memory\n" || r.err.ends_with(": Cannot allocate memory\n")) << r.err;
 }

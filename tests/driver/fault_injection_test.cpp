@@ -47,7 +47,8 @@ TEST_F(FaultInjectionTest, FilesOfAStoppedRunAreClosed) {
   dir.write("in.asc", "1\n");
   std::filesystem::create_directory(dir.file("folder"));
   const long before = open_descriptors();
-  const InProcessResult r = run_in_process({"-O", dir.file("folder"), dir.file("in.asc"), dir.file("out.usr")});
+  const InProcessResult r =
+      run_in_process({"-O", dir.file("folder"), dir.file("in.asc"), dir.file("out.usr")});
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(open_descriptors(), before);
 }
@@ -90,15 +91,16 @@ TEST_F(FaultInjectionTest, FoldersAsInput) {
 // header cut short ends with the mode's message, anything longer runs normally
 // with the whole samples there are.
 TEST_F(FaultInjectionTest, BinaryInputsCutAtEveryLength) {
-  std::string nist = "NIST_1A\n   1024\nspeaker_id -s3 abc\ntransliteration -s5 a b c\n"
-                     "sample_rate -i 16000\nsample_count -i 2\nend_head\n";
+  std::string nist =
+      "NIST_1A\n   1024\nspeaker_id -s3 abc\ntransliteration -s5 a b c\n"
+      "sample_rate -i 16000\nsample_count -i 2\nend_head\n";
   nist.resize(1024, ' ');
-  std::string wav("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0data\x04\0\0\0",
-                  44);
+  std::string wav(
+      "RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0data\x04\0\0\0", 44);
   struct Mode {
     const char* name;
     std::string header;
-    size_t complete;       // shorter files end with `shortMessage`
+    size_t complete;  // shorter files end with `shortMessage`
     std::string shortMessage;
     int sampleBytes;
     std::string fullMessage;  // what a complete header leads to, if not a report
@@ -109,7 +111,8 @@ TEST_F(FaultInjectionTest, BinaryInputsCutAtEveryLength) {
       {"in.wav", wav, 44, "ERROR: PC-wav header ends early\n", 2, ""},
       {"in.mat", std::string(20, '\1'), 20, "header of " + dir.file("in.mat") + early, 2,
        "Unknown input mode matlab!\n"},
-      {"in.htk", std::string("\2\0\0\0\x71\x02\0\0\2\0\0\0", 12), 12, "header of " + dir.file("in.htk") + early, 2, ""},
+      {"in.htk", std::string("\2\0\0\0\x71\x02\0\0\2\0\0\0", 12), 12,
+       "header of " + dir.file("in.htk") + early, 2, ""},
       {"in.nis", nist, 16, "NIST header is corrupt \n", 2, ""},
       {"in.voc", "", 0, "", 2, ""},
       {"in.ala", "", 0, "", 1, ""},
@@ -145,7 +148,8 @@ TEST_F(FaultInjectionTest, LinesOf100000Characters) {
   // An ESPS header line, a label word and a record of many words, each that long.
   std::string words;
   for (int k = 0; k < 50000; ++k) words += "b ";
-  dir.write("x.lab", std::string(100000, 'h') + "\n#\n0.25 1 " + longWord + "\n0.5 1 a " + words + "\n0.75 1 c\n");
+  dir.write("x.lab",
+            std::string(100000, 'h') + "\n#\n0.25 1 " + longWord + "\n0.5 1 a " + words + "\n0.75 1 c\n");
   std::string out = convert({"-ns", "-lf", "x.lab", "in.voc", "-"});
   EXPECT_NE(out.find("\n0.5 0.75 c\n"), std::string::npos) << out.substr(0, 300);
   EXPECT_NE(out.find(nsample_line(2000, 0.25)), std::string::npos);
@@ -169,11 +173,15 @@ TEST_F(FaultInjectionTest, NamesOf10000Characters) {
   const std::string name(10000, 'n');
   const std::string tooLong = name + ".asc: File name too long\n";
   dir.write("in.asc", "1\n2\n");
-  const std::vector<std::vector<std::string>> runs = {
-      {name + ".asc", "out.asc"}, {"in.asc", name + ".asc"},          {"-lf", name + ".asc", "in.asc", "-"},
-      {"-lfo", name + ".asc", "in.asc", "-"}, {"-LF", name + ".asc", "in.asc", "-"},
-      {"-LI", name + ".asc", "in.asc", "-"},  {"-O", name + ".asc", "in.asc", "-"},
-      {"-I", name + ".asc", "in.asc", "-"},   {"-cm_tr", name, "-cm_id", ".asc", "in.asc", "x.voc"}};
+  const std::vector<std::vector<std::string>> runs = {{name + ".asc", "out.asc"},
+                                                      {"in.asc", name + ".asc"},
+                                                      {"-lf", name + ".asc", "in.asc", "-"},
+                                                      {"-lfo", name + ".asc", "in.asc", "-"},
+                                                      {"-LF", name + ".asc", "in.asc", "-"},
+                                                      {"-LI", name + ".asc", "in.asc", "-"},
+                                                      {"-O", name + ".asc", "in.asc", "-"},
+                                                      {"-I", name + ".asc", "in.asc", "-"},
+                                                      {"-cm_tr", name, "-cm_id", ".asc", "in.asc", "x.voc"}};
   for (const auto& args : runs) {
     ProgramResult r = sndconv(args);
     EXPECT_EQ(r.code, 1) << args[0];
@@ -227,7 +235,8 @@ TEST_F(FaultInjectionTest, OptionValuesAtTheIntegerLimits) {
 
   // tonemaker: counts that would fill the disk end at the first failed write.
   const std::vector<std::vector<std::string>> endless = {
-      {"-n", max}, {"-n", beyond}, {"-nz", max}, {"-nz", min}, {"-nz", min, "-n", min}, {"-nz", max, "-n", max}};
+      {"-n", max},  {"-n", beyond},          {"-nz", max},
+      {"-nz", min}, {"-nz", min, "-n", min}, {"-nz", max, "-n", max}};
   for (std::vector<std::string> args : endless) {
     args.push_back("/dev/full");
     ProgramResult r = run_program(TONEMAKER_BIN, args, dir.path());
@@ -237,7 +246,9 @@ TEST_F(FaultInjectionTest, OptionValuesAtTheIntegerLimits) {
   EXPECT_EQ(run_program(TONEMAKER_BIN, {"-n", min, "t.asc"}, dir.path()).code, 0);
   EXPECT_EQ(dir.read("t.asc"), "");
   for (const std::string& count : {max, min}) {
-    EXPECT_EQ(run_program(TONEMAKER_BIN, {"-nc", count, "-f2", "1", "-n", "3", "-const", "t.asc"}, dir.path()).code, 0);
+    EXPECT_EQ(
+        run_program(TONEMAKER_BIN, {"-nc", count, "-f2", "1", "-n", "3", "-const", "t.asc"}, dir.path()).code,
+        0);
     EXPECT_EQ(dir.read("t.asc"), "2048\n2048\n2048\n");
   }
 }

@@ -97,7 +97,8 @@ std::string expected_statistics(const std::vector<int16_t>& input, float factor)
   }
   const double n = static_cast<double>(input.size());
   float mean = static_cast<float>(sum / n), psi0 = static_cast<float>(energy / n);
-  float deviation = static_cast<float>(std::sqrt(static_cast<double>(psi0) - static_cast<double>(mean) * mean));
+  float deviation =
+      static_cast<float>(std::sqrt(static_cast<double>(psi0) - static_cast<double>(mean) * mean));
   float p1 = static_cast<float>(psi1 / (n - 1));
   char expected[512];
   snprintf(expected, sizeof expected,
@@ -123,7 +124,8 @@ TEST_F(ReportTest, SumsAreSinglePrecision) {
   double exact = 0;
   for (int16_t v : input) exact += static_cast<double>(v) * v;
   char doubleEnergy[64];
-  snprintf(doubleEnergy, sizeof doubleEnergy, "energy    =  %10g,", exact / static_cast<double>(input.size()));
+  snprintf(doubleEnergy, sizeof doubleEnergy, "energy    =  %10g,",
+           exact / static_cast<double>(input.size()));
   EXPECT_EQ(out.find(doubleEnergy), std::string::npos) << doubleEnergy;
 }
 

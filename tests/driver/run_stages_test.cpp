@@ -111,8 +111,9 @@ TEST_F(RunStagesTest, AsciiInputFollowsTheIntegerScan) {
   EXPECT_EQ(dir.read("out.asc"), "8\n16\n-31\n7\n4464\n");
   dir.write("bad.asc", "1.5\n2\n");
   ProgramResult bad = sndconv({"bad.asc", "out.asc"});
-  EXPECT_EQ(bad.out, "bad.asc\nout.asc\ninmode = ASCII,   outmode = ASCII\n"
-                     "unrecognizable input in file bad.asc at value 1\n");
+  EXPECT_EQ(bad.out,
+            "bad.asc\nout.asc\ninmode = ASCII,   outmode = ASCII\n"
+            "unrecognizable input in file bad.asc at value 1\n");
   EXPECT_EQ(bad.code, 1);
   // The run-wide count names the value across block borders.
   std::string many;

@@ -1,5 +1,7 @@
 // The float-to-16-bit rule and the fast integer text formatting, checked
 // against plain C++ conversions and the C library's printf.
+#include "driver/sample_convert.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 #include <random>
 #include <string>
 
-#include "driver/sample_convert.h"
 #include "core/text_format.h"
 
 namespace {
@@ -53,7 +54,8 @@ TEST(TextFormatTest, DecimalAndHexMatchPrintf) {
   for (int32_t v = -32768; v <= 32767; ++v) check(v);
   std::mt19937 random(7);
   for (int k = 0; k < 1000000; ++k) check(static_cast<int32_t>(random()));
-  for (int32_t v : {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0, -1}) check(v);
+  for (int32_t v : {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0, -1})
+    check(v);
 }
 
 }  // namespace
@@ -79,7 +81,8 @@ TEST(TextFormatTest, GeneralMatchesPrintfForFloats) {
     memcpy(&f, &pattern, sizeof f);
     check(f);
   }
-  for (double edge : {1e-5, 1e-4, 1e-3, 0.1, 1.0, 9.999995, 99999.95, 999999.5, 1e6, 1e7, 1e38, 0.5, 2.5e-5}) {
+  for (double edge :
+       {1e-5, 1e-4, 1e-3, 0.1, 1.0, 9.999995, 99999.95, 999999.5, 1e6, 1e7, 1e38, 0.5, 2.5e-5}) {
     float f = static_cast<float>(edge);
     for (int k = 0; k < 200; ++k) {
       check(f);

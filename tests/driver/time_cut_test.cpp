@@ -13,8 +13,8 @@ class TimeCutTest : public SndconvTest {
   void SetUp() override {
     sox = find_program("sox");
     if (sox.empty()) GTEST_SKIP() << "sox is not installed; the cuts are compared with sox's trim";
-    run_sox({"-n", "-r", "16000", "-c", "1", "-b", "16", "-e", "signed-integer", "src.wav", "synth", "1", "sine",
-             "200-3000"});
+    run_sox({"-n", "-r", "16000", "-c", "1", "-b", "16", "-e", "signed-integer", "src.wav", "synth", "1",
+             "sine", "200-3000"});
     run_sox({"src.wav", "-t", "raw", "-L", "src.raw"});
     run_sox({"src.wav", "-t", "raw", "-L", "cut.raw", "trim", "0.25", "0.5"});
     trimmed = le16_samples(dir.read("cut.raw"));

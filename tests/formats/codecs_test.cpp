@@ -183,8 +183,8 @@ TEST(AlawCodec, BlockEncoderWritesOnlyTheGivenCount) {
 // Each word with its bytes reversed, and the trace jswap prints under -v: the
 // values as 32-bit decimal and hexadecimal, before and after.
 TEST(ByteOrder, WordsReverseTheirBytes) {
-  const std::pair<uint16_t, uint16_t> words[] = {{0x1234, 0x3412}, {0xFFFE, 0xFEFF}, {0x8000, 0x0080},
-                                                 {0x00FF, 0xFF00}, {0x0000, 0x0000}};
+  const std::pair<uint16_t, uint16_t> words[] = {
+      {0x1234, 0x3412}, {0xFFFE, 0xFEFF}, {0x8000, 0x0080}, {0x00FF, 0xFF00}, {0x0000, 0x0000}};
   for (const auto& [word, swapped] : words) {
     EXPECT_EQ(uswap16(word), swapped) << word;
     EXPECT_EQ(swap16(static_cast<int16_t>(word)), static_cast<int16_t>(swapped)) << word;
@@ -198,7 +198,8 @@ TEST(ByteOrder, WordsReverseTheirBytes) {
       {0xFFFFFFFF, 0xFFFFFFFF, " WARNUNG !! jswap:: in = -1, ffffffff,  out =  -1, ffffffff\n"},
       {0x80, 0x80000000, " WARNUNG !! jswap:: in = 128, 80,  out =  -2147483648, 80000000\n"},
       {0xFF000000, 0xFF, " WARNUNG !! jswap:: in = -16777216, ff000000,  out =  255, ff\n"},
-      {0x12345678, 0x78563412, " WARNUNG !! jswap:: in = 305419896, 12345678,  out =  2018915346, 78563412\n"},
+      {0x12345678, 0x78563412,
+       " WARNUNG !! jswap:: in = 305419896, 12345678,  out =  2018915346, 78563412\n"},
   };
   for (const LongCase& c : longs) {
     CaptureStdout();

@@ -1,9 +1,10 @@
 // The file mode registry in-process: the order of the name pieces, the special
 // names, display names and extensions, and the stops for codes without them.
+#include "formats/registry.h"
+
 #include <gtest/gtest.h>
 
 #include "core/stop.h"
-#include "formats/registry.h"
 
 namespace {
 
@@ -15,15 +16,33 @@ class RegistryTest : public ::testing::Test {
 
 TEST_F(RegistryTest, EarlierPiecesWinAnywhereInTheFilesOwnName) {
   const std::pair<const char*, int> cases[] = {
-      {"x.dat.wav", MODE_ASCII},       {"a.au.wav", MODE_SUN_AUDIO},  {"song.au.asc", MODE_SUN_AUDIO},
-      {"data.asc/take1.wav", MODE_MS_WAV}, {"x.mulaw", MODE_MULTI_CHANNEL}, {"x.hwav", MODE_HTK},
-      {"x.nist", MODE_NIST},           {"x.vocal", MODE_GRADIENT},    {"x.mat", MODE_MATLAB},
-      {"x.DEV", MODE_SPDCAR},          {"x.dev", MODE_SPDCAR},        {"x.io", MODE_MOTOROLA},
-      {"x.fas", MODE_FLOAT_ASCII},     {"x.sam", MODE_VAX_ILS},       {"x.ala", MODE_ALAW},
-      {"x.ahx", MODE_ALAW_HEX},        {"x.mhx", MODE_MULAW_HEX},     {"x.pcm", MODE_PCM},
-      {"x.asm", MODE_ASSEMBLER},       {"x.wav", MODE_MS_WAV},        {"x.htk", MODE_HTK},
-      {"x.mul", MODE_MULTI_CHANNEL},   {"a.fas.sam", MODE_FLOAT_ASCII}, {"dir.voc/x.ala", MODE_ALAW},
-      {"run.data/out.wav", MODE_MS_WAV}, {"x.audio/a.wav", MODE_MS_WAV}, {"a/b.dat/c.voc", MODE_GRADIENT},
+      {"x.dat.wav", MODE_ASCII},
+      {"a.au.wav", MODE_SUN_AUDIO},
+      {"song.au.asc", MODE_SUN_AUDIO},
+      {"data.asc/take1.wav", MODE_MS_WAV},
+      {"x.mulaw", MODE_MULTI_CHANNEL},
+      {"x.hwav", MODE_HTK},
+      {"x.nist", MODE_NIST},
+      {"x.vocal", MODE_GRADIENT},
+      {"x.mat", MODE_MATLAB},
+      {"x.DEV", MODE_SPDCAR},
+      {"x.dev", MODE_SPDCAR},
+      {"x.io", MODE_MOTOROLA},
+      {"x.fas", MODE_FLOAT_ASCII},
+      {"x.sam", MODE_VAX_ILS},
+      {"x.ala", MODE_ALAW},
+      {"x.ahx", MODE_ALAW_HEX},
+      {"x.mhx", MODE_MULAW_HEX},
+      {"x.pcm", MODE_PCM},
+      {"x.asm", MODE_ASSEMBLER},
+      {"x.wav", MODE_MS_WAV},
+      {"x.htk", MODE_HTK},
+      {"x.mul", MODE_MULTI_CHANNEL},
+      {"a.fas.sam", MODE_FLOAT_ASCII},
+      {"dir.voc/x.ala", MODE_ALAW},
+      {"run.data/out.wav", MODE_MS_WAV},
+      {"x.audio/a.wav", MODE_MS_WAV},
+      {"a/b.dat/c.voc", MODE_GRADIENT},
       {"take.wav/", MODE_UNKNOWN},
   };
   for (const auto& [name, mode] : cases) EXPECT_EQ(FILE_MODE_FROM_NAME(name), mode) << name;

@@ -147,8 +147,8 @@ TEST_F(WavSoxTest, SoxReadsWhatSndconvWrites) {
 }
 
 TEST_F(WavSoxTest, StereoFilesKeepTheirChannels) {
-  run_sox({"-n", "-r", "16000", "-c", "2", "-b", "16", "-e", "signed-integer", "st.wav", "synth", "0.3", "sine",
-           "300", "sine", "700"});
+  run_sox({"-n", "-r", "16000", "-c", "2", "-b", "16", "-e", "signed-integer", "st.wav", "synth", "0.3",
+           "sine", "300", "sine", "700"});
   const std::vector<int16_t> interleaved = sox_samples({"st.wav"});
   ASSERT_EQ(interleaved.size(), 9600u);
   EXPECT_EQ(sndconv_samples({}, "st.wav"), interleaved);

@@ -80,8 +80,10 @@ TEST_F(WavReadTest, LongerFormatChunksAreSkipped) {
     const ProgramResult r = sndconv({"-ns", "in.wav", "out.asc"});
     EXPECT_NE(r.out.find(" version          = -2\n"), npos) << r.out;
     EXPECT_NE(r.out.find("chunk: <fact>\nchunk: <data>\n"), npos) << r.out;
-    if (first == '\x01') EXPECT_EQ(dir.read("out.asc"), "7\n-8\n");
-    else EXPECT_TRUE(r.out.ends_with("chunk: <data>\ncan't handle MS-wav format 3\n")) << r.out;
+    if (first == '\x01')
+      EXPECT_EQ(dir.read("out.asc"), "7\n-8\n");
+    else
+      EXPECT_TRUE(r.out.ends_with("chunk: <data>\ncan't handle MS-wav format 3\n")) << r.out;
   }
 }
 

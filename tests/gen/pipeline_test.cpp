@@ -8,8 +8,8 @@ namespace {
 
 TEST(PipelineTest, GeneratedToneConvertsSampleForSample) {
   TempDir dir;
-  ProgramResult tone = run_program(TONEMAKER_BIN, {"-f", "1000", "-a", "10000", "-n", "2500", "-nz", "5", "t.asc"},
-                                   dir.path());
+  ProgramResult tone = run_program(
+      TONEMAKER_BIN, {"-f", "1000", "-a", "10000", "-n", "2500", "-nz", "5", "t.asc"}, dir.path());
   ASSERT_EQ(tone.code, 0) << tone.out << tone.err;
   ProgramResult conv = run_program(SNDCONV_BIN, {"-S", "t.asc", "t.voc"}, dir.path());
   ASSERT_EQ(conv.code, 0) << conv.out;

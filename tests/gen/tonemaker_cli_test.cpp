@@ -105,8 +105,8 @@ TEST(TonemakerCli, FileThatCannotBeWrittenFails) {
 
 TEST(TonemakerCli, TerminationKeepsTheWholeLinesWritten) {
   TempDir dir;
-  const std::string script = std::string(TONEMAKER_BIN) +
-                             " -const -a 7 -n 200000000 long.asc & sleep 0.3; kill -TERM $!; wait $!";
+  const std::string script =
+      std::string(TONEMAKER_BIN) + " -const -a 7 -n 200000000 long.asc & sleep 0.3; kill -TERM $!; wait $!";
   const ProgramResult r = run_program("/bin/sh", {"-c", script}, dir.path());
   EXPECT_EQ(r.code, 143);
   EXPECT_EQ(r.err, "interrupted\n");

@@ -2,9 +2,9 @@
 // output and error redirected to files in a private folder.
 #include "tests/support/program_run.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdlib>

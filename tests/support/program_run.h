@@ -5,9 +5,9 @@
 #include <vector>
 
 struct ProgramResult {
-  std::string out;   // standard output, byte for byte
-  std::string err;   // standard error
-  int code = -1;     // exit code; 128 + signal number when killed by a signal
+  std::string out;  // standard output, byte for byte
+  std::string err;  // standard error
+  int code = -1;    // exit code; 128 + signal number when killed by a signal
 };
 
 // Runs `program` with `args` (the program name itself is added as argv[0]) in

@@ -48,7 +48,8 @@ std::vector<ScanStep> scan_steps(const std::string& path, Scan scan) {
     if constexpr (std::is_floating_point_v<Value>)
       steps.push_back({result, step_value(value), result == 1 ? position_after_space(file) : ftell(file)});
     else
-      steps.push_back({result, static_cast<int64_t>(value), result == 1 ? position_after_space(file) : ftell(file)});
+      steps.push_back(
+          {result, static_cast<int64_t>(value), result == 1 ? position_after_space(file) : ftell(file)});
     if (result == EOF) break;
     if (result == 0) steps.push_back({getc(file), 0, ftell(file)});
   }

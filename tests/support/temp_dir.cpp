@@ -20,7 +20,9 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::file(const std::string& name) const { return path_ + "/" + name; }
-void TempDir::write(const std::string& name, const std::string& bytes) const { write_file(file(name), bytes); }
+void TempDir::write(const std::string& name, const std::string& bytes) const {
+  write_file(file(name), bytes);
+}
 std::string TempDir::read(const std::string& name) const { return read_file(file(name)); }
 bool TempDir::exists(const std::string& name) const { return file_exists(file(name)); }
 
