@@ -245,24 +245,19 @@ void check_settings(const RunSettings& s) {
   if (s.lengthOnly) set_name_echo(false);
 }
 
-void resolve_file_modes(RunSettings& s) {
-  if (s.inModeName)
-    s.inmode = FILE_MODE_FROM_NAME(*s.inModeName);
-  else if (s.inDescFile)
-    s.inmode = MODE_USER;
-  else if (s.showNistHeader)
-    s.inmode = MODE_NIST;
-  else
-    s.inmode = FILE_MODE_FROM_NAME(s.inname);
+// One side's mode: its "-i"/"-o" name, its description, "-N", or its file name.
+static FileMode resolve_side(const std::optional<std::string>& modeName,
+                             const std::optional<std::string>& descFile, bool showNistHeader,
+                             FileMode nistMode, const std::string& name) {
+  if (modeName) return FILE_MODE_FROM_NAME(*modeName);
+  if (descFile) return MODE_USER;
+  if (showNistHeader) return nistMode;
+  return FILE_MODE_FROM_NAME(name);
+}
 
-  if (s.outModeName)
-    s.outmode = FILE_MODE_FROM_NAME(*s.outModeName);
-  else if (s.outDescFile)
-    s.outmode = MODE_USER;
-  else if (s.showNistHeader)
-    s.outmode = MODE_NONE;
-  else
-    s.outmode = FILE_MODE_FROM_NAME(s.outname);
+void resolve_file_modes(RunSettings& s) {
+  s.inmode = resolve_side(s.inModeName, s.inDescFile, s.showNistHeader, MODE_NIST, s.inname);
+  s.outmode = resolve_side(s.outModeName, s.outDescFile, s.showNistHeader, MODE_NONE, s.outname);
 
   if (!s.lengthOnly) {
     const char* inName = FILE_MODE_NAME(s.inmode);
