@@ -6,7 +6,7 @@
 
 void check_channel_count(int channels) {
   if (channels < 1) stop_with(1, "can not handle %d channels\n", channels);
-  if (BUFSIZE % channels != 0)
+  if (channels > BUFSIZE)
     stop_with(1, "Sorry, can not do multi channel,  BUFSIZE = %d, leaves rest of %d\n", BUFSIZE,
               BUFSIZE % channels);
 }

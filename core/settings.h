@@ -23,8 +23,8 @@ struct RunSettings {
   float scale_mean = 0;                     // -m: subtracted before scaling
   int statsLevel = 1;                       // -ns 0, default 1, -S 2
   bool showNistHeader = false;              // -N
-  float startTime = 0;                      // -at, seconds; 0 means from the start
-  float endTime = 0;                        // -et, seconds; 0 means to the end
+  double startTime = 0;                     // -at, seconds; 0 means from the start
+  double endTime = 0;                       // -et, seconds; 0 means to the end
   float refLevel = 0;                       // -R: reference of the dB line; 0 means none
   bool lengthOnly = false;                  // -L, -LF: report only the sample count
   std::optional<std::string> lengthFile;    // -LF, -LI: where -L writes the count
@@ -57,11 +57,13 @@ struct RunSettings {
   int16_t bytesPerSample = 2;               // block align of an MS-wav input
   FileMode inmode = MODE_UNKNOWN;           // resolved input file mode
   FileMode outmode = MODE_UNKNOWN;          // resolved output file mode
+  FileMode readMode = MODE_UNKNOWN;         // what opening the input chose: STDIN_A reads as ASCII
+  FileMode writeMode = MODE_UNKNOWN;        // what opening the output chose: STDOUT_A writes ASCII
   std::vector<std::string> commandLine;     // the whole argument vector, program name first
 };
 
-// A block must hold whole frames: a channel count ("-nc", a SAM "NCH:" line)
-// below 1 or not dividing BUFSIZE ends the run with its message.
+// A block must hold at least one whole frame: a channel count ("-nc", a SAM
+// "NCH:" line, a header) below 1 or above BUFSIZE ends the run with its message.
 void check_channel_count(int channels);
 
 // -v: every stage may print extra lines.

@@ -12,6 +12,8 @@ int32_t clamp_to_int32(long value) {
 
 bool parse_float(const std::string& text, float& value) { return sscanf(text.c_str(), "%f", &value) == 1; }
 
+bool parse_double(const std::string& text, double& value) { return sscanf(text.c_str(), "%lf", &value) == 1; }
+
 bool parse_int32(const std::string& text, int32_t& value) {
   long wide = 0;
   if (sscanf(text.c_str(), "%ld", &wide) != 1) return false;

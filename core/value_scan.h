@@ -12,6 +12,8 @@ int32_t clamp_to_int32(long value);
 // begins with no number leaves the value and returns false.
 // "%f":
 bool parse_float(const std::string& text, float& value);
+// "%lf": times, held in double precision.
+bool parse_double(const std::string& text, double& value);
 // "%ld" / "%d" on a platform of 32-bit integers: beyond the range saturates.
 bool parse_int32(const std::string& text, int32_t& value);
 bool parse_int(const std::string& text, int& value);

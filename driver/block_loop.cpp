@@ -9,18 +9,22 @@
 #include "formats/dispatch.h"
 #include "formats/registry.h"
 
-// Keeps the samples whose position since the skip is a multiple of increment,
-// across block borders; all three sample arrays move together.
+// Keeps the frames (all channels of one instant) whose position since the skip
+// is a multiple of increment, across block borders; the three sample arrays
+// move together. A frame cut short by the end of the input keeps what it has.
 static int decimate(const RunSettings& s, RunState& run, int count) {
-  const auto n = static_cast<size_t>(count), step = static_cast<size_t>(s.increment);
-  size_t src = static_cast<size_t>(run.decimationCarry), dst = 0;
-  for (; src < n; src += step, ++dst) {
-    run.floatBlock[dst] = run.floatBlock[src];
-    run.inLongs[dst] = run.inLongs[src];
-    run.inShorts[dst] = run.inShorts[src];
+  const auto n = static_cast<size_t>(count), width = static_cast<size_t>(s.channels);
+  const size_t frames = (n + width - 1) / width, step = static_cast<size_t>(s.increment);
+  size_t frame = static_cast<size_t>(run.decimationCarry), dst = 0;
+  for (; frame < frames; frame += step) {
+    for (size_t src = frame * width; src < std::min(n, (frame + 1) * width); ++src, ++dst) {
+      run.floatBlock[dst] = run.floatBlock[src];
+      run.inLongs[dst] = run.inLongs[src];
+      run.inShorts[dst] = run.inShorts[src];
+    }
   }
-  run.decimationCarry = static_cast<int>(src - n);
-  if (verbose) printf("rest = %d %d\n", run.decimationCarry, static_cast<int>(src));
+  run.decimationCarry = static_cast<int>(frame - frames);
+  if (verbose) printf("rest = %d %d\n", run.decimationCarry, static_cast<int>(frame));
   return static_cast<int>(dst);
 }
 

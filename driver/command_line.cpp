@@ -114,8 +114,8 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
     case OPT_S_UPPER: s.statsLevel = 2; break;
     case OPT_NS: s.statsLevel = 0; break;
     case OPT_N: s.showNistHeader = true; break;
-    case OPT_AT: parse_float(value, s.startTime); break;
-    case OPT_ET: parse_float(value, s.endTime); break;
+    case OPT_AT: parse_double(value, s.startTime); break;
+    case OPT_ET: parse_double(value, s.endTime); break;
     case OPT_M: parse_float(value, s.scale_mean); break;
     case OPT_R_UPPER: parse_float(value, s.refLevel); break;
     case OPT_L_UPPER: s.lengthOnly = true; break;

@@ -19,12 +19,13 @@ static Stream open_buffered(const std::string& name, const char* mode) {
 
 void open_input(RunSettings& s, RunState& run) {
   const ModeTraits* traits = mode_traits(s.inmode);
+  s.readMode = s.inmode;
   switch (traits != nullptr ? traits->input : Opening::refused) {
     case Opening::text: run.input = open_buffered<InStream>(s.inname, "r"); return;
     case Opening::binary: run.input = open_buffered<InStream>(s.inname, "rb"); return;
     case Opening::standard:
       run.input = {stdin, "stdin", nullptr};
-      s.inmode = MODE_ASCII;
+      s.readMode = MODE_ASCII;
       return;
     case Opening::outputOnly:
       stop_with(1, "sorry! %s is (up to now) a output only mode\n", FILE_MODE_NAME(s.inmode));
@@ -45,6 +46,7 @@ static void open_channel_files(RunSettings& s, RunState& run) {
 
 void open_outputs(RunSettings& s, RunState& run, const UserFormatState& user) {
   const ModeTraits* traits = mode_traits(s.outmode);
+  s.writeMode = s.outmode;
   switch (traits != nullptr ? traits->output : Opening::refused) {
     case Opening::text: run.output = open_buffered<OutStream>(s.outname, "w"); return;
     case Opening::binary: run.output = open_buffered<OutStream>(s.outname, "wb"); return;
@@ -54,7 +56,7 @@ void open_outputs(RunSettings& s, RunState& run, const UserFormatState& user) {
       return;
     case Opening::standard:
       run.output = {stdout, "stdout", nullptr};
-      s.outmode = MODE_ASCII;
+      s.writeMode = MODE_ASCII;
       return;
     case Opening::channels: open_channel_files(s, run); return;
     default: break;

@@ -46,9 +46,9 @@ static int64_t skip_target(const RunSettings& s, const RunState& run, int sample
 // Positions the input for the skip. A pipe is read forward instead; bytes its
 // header step consumed count toward the place.
 static void seek_input(const RunSettings& s, RunState& run) {
-  const ModeTraits* traits = mode_traits(s.inmode);
+  const ModeTraits* traits = mode_traits(s.readMode);
   if (traits == nullptr || !traits->canSeek)
-    stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.inmode));
+    stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.readMode));
   const int sampleSize = traits->sampleSize != 0 ? traits->sampleSize : s.bytesPerSample;
   const int64_t target = skip_target(s, run, sampleSize);
   if (!position_input(run.input, target) && !(errno == ESPIPE && target >= 0)) stop_on_errno("skip header");
@@ -56,20 +56,31 @@ static void seek_input(const RunSettings& s, RunState& run) {
     run.dataBytesLeft = std::max<int64_t>(0, run.dataBytesLeft - (target - run.headerEnd));
 }
 
+// The sample a time lands on: floor(time x rate + 0.5), held to 64 bits.
+static int64_t nearest_sample(double time, int32_t rate) {
+  return truncate_to_int64(std::floor(time * static_cast<double>(rate) + 0.5));
+}
+
 void skip_and_segment(RunSettings& s, RunState& run) {
-  if (s.startTime > 0) {
-    const int64_t n = truncate_to_int64(static_cast<double>(s.rate) * static_cast<double>(s.startTime) + 0.5);
-    s.skip_size = saturating_add_product(s.skip_size, n, s.channels);
+  if (s.skip_size < 0) {
+    errno = EINVAL;
+    stop_on_errno("skip header");
+  }
+  // A start before the first sample starts at it.
+  const double start = std::max(s.startTime, 0.0);
+  const int64_t first = start > 0 ? nearest_sample(start, s.rate) : 0;
+  if (start > 0) {
+    s.skip_size = saturating_add_product(s.skip_size, first, s.channels);
     printf("skip_size = %lld\n", static_cast<long long>(s.skip_size));
   }
+  s.maxsample -= s.maxsample % s.channels;  // whole frames
   if (s.endTime > 0) {
-    const int64_t m = truncate_to_int64((static_cast<double>(s.endTime) - static_cast<double>(s.startTime)) *
-                                        static_cast<double>(s.rate) * static_cast<double>(s.channels));
+    const int64_t m = saturating_add_product(0, nearest_sample(s.endTime, s.rate) - first, s.channels);
     s.maxsample = m;
     s.length = m;
     printf("maxsample = %lld\n", static_cast<long long>(m));
     if (m < 1) stop_with(1, "Extracted segment has only length %lld\n", static_cast<long long>(m));
   }
   // A start time counts even when it rounds to no sample.
-  if (s.startTime > 0 || s.skip_size != 0) seek_input(s, run);
+  if (start > 0 || s.skip_size != 0) seek_input(s, run);
 }

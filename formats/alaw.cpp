@@ -6,7 +6,7 @@
 
 int read_alaw_block(const RunSettings& s, RunState& run) {
   auto& bytes = run.inBytes;
-  const int count = static_cast<int>(read_items(run.input, bytes.data(), 1, BUFSIZE));
+  const int count = static_cast<int>(read_items(run.input, bytes.data(), 1, run.blockSize));
   if (s.swapInput) swap_byte_pairs(bytes.data(), count);
   if (s.bitReverse)
     for (size_t i = 0; i < static_cast<size_t>(count); ++i) bytes[i] = bit_reverse8(bytes[i]);

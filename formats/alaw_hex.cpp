@@ -25,7 +25,7 @@ bool read_hex_byte(const RunSettings& s, RunState& run, uint8_t& byte) {
 int read_alaw_hex_block(const RunSettings& s, RunState& run) {
   size_t count = 0;
   uint8_t byte = 0;
-  while (count < run.inShorts.size() && read_hex_byte(s, run, byte)) {
+  while (count < run.blockSize && read_hex_byte(s, run, byte)) {
     if (verbose) print_bits8(byte);
     run.inShorts[count++] = alaw_decode(byte);
   }

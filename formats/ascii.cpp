@@ -36,7 +36,7 @@ static bool read_ascii_value(const RunSettings& s, RunState& run, int16_t& value
 // The common case: one decimal value a sample, nothing to extend.
 static int read_plain_ascii_block(const RunSettings& s, RunState& run) {
   size_t count = 0;
-  while (count < run.inShorts.size()) {
+  while (count < run.blockSize) {
     const int stored = scan_short(run.input.file, run.inShorts[count]);
     if (stored != 1) {
       check_read(run.input);
@@ -52,7 +52,7 @@ static int read_plain_ascii_block(const RunSettings& s, RunState& run) {
 int read_ascii_block(const RunSettings& s, RunState& run) {
   if (!s.hexInput && s.valuesPerSample == 1 && !s.signExtend12) return read_plain_ascii_block(s, run);
   size_t count = 0;
-  while (count < run.inShorts.size()) {
+  while (count < run.blockSize) {
     int16_t& entry = run.inShorts[count];
     for (int k = 0; k < s.valuesPerSample; ++k)
       if (!read_ascii_value(s, run, entry)) return static_cast<int>(count);

@@ -17,28 +17,28 @@
 #include "formats/spdcar.h"
 
 int read_block(const RunSettings& s, RunState& run) {
-  switch (s.inmode) {
+  switch (s.readMode) {
     case MODE_ASCII: return read_ascii_block(s, run);
     case MODE_VAX_ILS: return read_vax_block(run);
-    case MODE_GRADIENT: return read_linear16_block(s, run);
+    case MODE_GRADIENT: return read_linear16_block(s, run, run.blockSize);
     case MODE_ALAW: return read_alaw_block(s, run);
     case MODE_ALAW_HEX: return read_alaw_hex_block(s, run);
     case MODE_FLOAT_ASCII: return read_float_ascii_block(s, run);
     case MODE_PCM: return read_pcm_block(run);
     case MODE_MS_WAV: return read_wav_block(s, run);
     case MODE_MULAW_HEX: return read_mulaw_hex_block(s, run);
-    case MODE_NIST: return read_linear16_block(s, run);
+    case MODE_NIST: return read_linear16_block(s, run, run.blockSize);
     case MODE_SPDCAR: return read_spdcar_block(s, run);
-    case MODE_HTK: return read_linear16_block(s, run);
+    case MODE_HTK: return read_linear16_block(s, run, run.blockSize);
     case MODE_MOTOROLA: return read_motorola_block(s, run);
     default: break;
   }
   // matlab data has no reader: its first block ends the run here.
-  stop_with(1, "Unknown input mode %s!\n", FILE_MODE_NAME(s.inmode));
+  stop_with(1, "Unknown input mode %s!\n", FILE_MODE_NAME(s.readMode));
 }
 
 void write_block(const RunSettings& s, RunState& run, FormatStates& formats, int count) {
-  switch (s.outmode) {
+  switch (s.writeMode) {
     case MODE_ASCII: write_ascii_block(s, run, count); return;
     case MODE_VAX_ILS: write_vax_block(run, count); return;
     case MODE_GRADIENT: write_linear16_block(s, run, count); return;
@@ -58,7 +58,7 @@ void write_block(const RunSettings& s, RunState& run, FormatStates& formats, int
 }
 
 void read_input_header(RunSettings& s, RunState& run, FormatStates& formats) {
-  switch (s.inmode) {
+  switch (s.readMode) {
     case MODE_VAX_ILS: read_vax_header(s, run, formats.vaxIls); return;
     case MODE_MS_WAV: read_wav_header(s, run); return;
     case MODE_MATLAB: read_matlab_header(s, run); return;
@@ -69,7 +69,7 @@ void read_input_header(RunSettings& s, RunState& run, FormatStates& formats) {
 }
 
 void write_output_header(const RunSettings& s, RunState& run, FormatStates& formats) {
-  switch (s.outmode) {
+  switch (s.writeMode) {
     case MODE_VAX_ILS: write_vax_header(run, formats.vaxIls); return;
     case MODE_ASSEMBLER: write_asm_header(s, run); return;
     case MODE_MS_WAV: write_wav_header(s, run, formats.wav); return;
@@ -78,7 +78,7 @@ void write_output_header(const RunSettings& s, RunState& run, FormatStates& form
 }
 
 void finish_output_header(const RunSettings& s, RunState& run, const FormatStates& formats, bool checked) {
-  switch (s.outmode) {
+  switch (s.writeMode) {
     case MODE_MS_WAV: finish_wav_header(s, run, formats.wav, checked); return;
     default: return;
   }

@@ -10,7 +10,7 @@
 
 int read_float_ascii_block(const RunSettings& s, RunState& run) {
   size_t count = 0;
-  while (count < run.floatBlock.size()) {
+  while (count < run.blockSize) {
     const int stored = scan_float(run.input.file, run.floatBlock[count]);
     check_read(run.input);
     if (stored == EOF) break;

@@ -5,5 +5,5 @@
 #include "core/settings.h"
 
 // At most `most` samples (a block, or what is left of an MS-wav data chunk).
-int read_linear16_block(const RunSettings& s, RunState& run, size_t most = BUFSIZE);
+int read_linear16_block(const RunSettings& s, RunState& run, size_t most);
 void write_linear16_block(const RunSettings& s, RunState& run, int count);

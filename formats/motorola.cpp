@@ -26,7 +26,7 @@ static void blank_leading_zeros(std::string& token) {
 int read_motorola_block(const RunSettings& s, RunState& run) {
   std::string token;
   size_t count = 0;
-  while (count < run.inShorts.size() && read_token(run.input, token)) {
+  while (count < run.blockSize && read_token(run.input, token)) {
     blank_leading_zeros(token);
     if (sscanf(token.c_str(), "%hi", &run.inShorts[count]) < 1)
       stop_unrecognizable(s.inname, run.valueCounter);

@@ -5,7 +5,7 @@
 #include "formats/codecs.h"
 
 int read_pcm_block(RunState& run) {
-  const int count = static_cast<int>(read_items(run.input, run.inShorts.data(), 2, BUFSIZE));
+  const int count = static_cast<int>(read_items(run.input, run.inShorts.data(), 2, run.blockSize));
   swap_words(run.inShorts.data(), count);
   return count;
 }

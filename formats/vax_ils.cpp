@@ -13,7 +13,7 @@ void write_vax_header(RunState& run, const VaxIlsState& vax) {
 }
 
 int read_vax_block(RunState& run) {
-  const int count = static_cast<int>(read_items(run.input, run.inShorts.data(), 2, BUFSIZE));
+  const int count = static_cast<int>(read_items(run.input, run.inShorts.data(), 2, run.blockSize));
   swap_words(run.inShorts.data(), count);
   return count;
 }

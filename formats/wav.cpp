@@ -210,14 +210,16 @@ bool rewrite_length(int fd, off_t offset, uint32_t value, bool swap) {
   return pwrite(fd, bytes, sizeof bytes, offset) == static_cast<ssize_t>(sizeof bytes);
 }
 
-// The data bytes that stand in the file behind the header: the samples written,
-// or fewer when the disk took less.
-bool data_bytes_in_file(const RunState& run, uint64_t& dataBytes) {
+// The data bytes of the whole frames that stand in the file behind the header:
+// the samples written, or fewer when the disk took less.
+bool data_bytes_in_file(const RunSettings& s, const RunState& run, uint64_t& dataBytes) {
   struct stat status;
   if (fstat(fileno(run.output.file), &status) != 0 || !S_ISREG(status.st_mode)) return false;
   if (status.st_size < 44) return false;
-  const uint64_t stored = static_cast<uint64_t>(status.st_size - 44) & ~uint64_t{1};
-  dataBytes = std::min(stored, 2 * static_cast<uint64_t>(run.nsample));
+  const uint64_t frameBytes = 2 * static_cast<uint64_t>(s.channels);
+  const uint64_t stored =
+      std::min(static_cast<uint64_t>(status.st_size - 44), 2 * static_cast<uint64_t>(run.nsample));
+  dataBytes = stored / frameBytes * frameBytes;
   return true;
 }
 
@@ -356,7 +358,7 @@ void finish_wav_header(const RunSettings& s, RunState& run, const WavState& wav,
   if (!wav.headerWritten || out.file == nullptr) return;
   if ((fflush(out.file) != 0 || ferror(out.file)) && checked) stop_on_errno(out.name);
   uint64_t dataBytes = 0;
-  if (!data_bytes_in_file(run, dataBytes)) return;
+  if (!data_bytes_in_file(s, run, dataBytes)) return;
   const HeaderLengths lengths = lengths_for(dataBytes);
   const int fd = fileno(out.file);
   const bool written = rewrite_length(fd, riffLengthOffset, lengths.riff, s.swapOutput) &&
@@ -371,9 +373,9 @@ void finish_wav_header(const RunSettings& s, RunState& run, const WavState& wav,
 // Whole samples only, and none past the end of the data chunk.
 int read_wav_block(const RunSettings& s, RunState& run) {
   const auto size = static_cast<int64_t>(s.bytesPerSample);
-  size_t most = BUFSIZE;
+  size_t most = run.blockSize;
   if (run.dataBytesLeft >= 0)
-    most = static_cast<size_t>(std::min<int64_t>(BUFSIZE, run.dataBytesLeft / size));
+    most = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(most), run.dataBytesLeft / size));
   int count = 0;
   switch (s.bytesPerSample) {
     case 1: count = read_wav_bytes(s, run, most); break;

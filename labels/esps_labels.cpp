@@ -25,9 +25,9 @@ static void skip_rest_of_line(InStream& in) {
 // One record as the scan "%g %*i %s" reads it: EOF at the end of the file, 0
 // when no time stands at the current place, otherwise 1 with the time (and the
 // word, when the integer and a word followed).
-static int scan_esps_record(InStream& in, float& time, std::string& word) {
+static int scan_esps_record(InStream& in, double& time, std::string& word) {
   int afterInteger = -1;
-  const int got = fscanf(in.file, "%g %*i%n", &time, &afterInteger);
+  const int got = fscanf(in.file, "%lg %*i%n", &time, &afterInteger);
   check_read(in);
   if (got != 1 || afterInteger < 0) return got;
   std::string token;
@@ -39,7 +39,7 @@ void read_esps_labels(RunSettings& s, LabelState& labels, InStream& in) {
   printf("Assuming ESPS label file\n");
   skip_esps_header(in);
   for (;;) {
-    float time = 0;
+    double time = 0;
     const int got = scan_esps_record(in, time, labels.espsLabel);
     if (got == EOF) break;
     if (got == 0) {
@@ -50,8 +50,6 @@ void read_esps_labels(RunSettings& s, LabelState& labels, InStream& in) {
     }
     s.startTime = s.endTime;
     s.endTime = time;
-    if (verbose)
-      printf("%g %g %s\n", static_cast<double>(s.startTime), static_cast<double>(s.endTime),
-             labels.espsLabel.c_str());
+    if (verbose) printf("%g %g %s\n", s.startTime, s.endTime, labels.espsLabel.c_str());
   }
 }

@@ -35,6 +35,5 @@ void read_label_file(RunSettings& s, LabelState& labels) {
     read_esps_labels(s, labels, in);
 
   file.reset();
-  printf("%g %g %s\n", static_cast<double>(s.startTime), static_cast<double>(s.endTime),
-         labels.espsLabel.c_str());
+  printf("%g %g %s\n", s.startTime, s.endTime, labels.espsLabel.c_str());
 }

@@ -11,7 +11,7 @@ void write_label_output_file(const RunSettings& s, const LabelState& labels) {
   printf("creating label output file %s\n", name.c_str());
   fflush(stdout);
   OutStream out{open_or_die(name, "w"), name, nullptr};
-  const double middle = (static_cast<double>(s.endTime) - static_cast<double>(s.startTime)) / 2;
+  const double middle = (s.endTime - s.startTime) / 2;
   write_text(out, "#\n");
   write_format(out, "%10.3g 2 %s\n", middle, labels.samLabelText ? labels.samLabelText->c_str() : "(null)");
   close_output(out);

@@ -20,17 +20,15 @@ static size_t after_comma(const std::string& line, int n) {
 // "LB0: first, unused, last, text": the segment from first to last sample.
 static void read_segment_line(RunSettings& s, LabelState& labels, const std::string& line) {
   printf("%s", line.c_str());
-  long first = 0, unused = 0, last = 0;
-  const bool complete = sscanf(line.c_str() + 4, "%ld,%ld,%ld", &first, &unused, &last) == 3;
+  long long first = 0, unused = 0, last = 0;
+  const bool complete = sscanf(line.c_str() + 4, "%lld,%lld,%lld", &first, &unused, &last) == 3;
   if (!complete || after_comma(line, 3) == std::string::npos) stop_with(1, "incomplete label line\n");
-  const int32_t start = clamp_to_int32(first);
-  const int32_t end = clamp_to_int32(last);
-  printf("%ld %ld %ld\n", static_cast<long>(start), static_cast<long>(clamp_to_int32(unused)),
-         static_cast<long>(end));
-  if (end < start) stop_with(1, "Empty utterance\n");
+  printf("%lld %lld %lld\n", first, unused, last);
+  if (last < first) stop_with(1, "Empty utterance\n");
   if (s.rate <= 0) stop_with(1, "can not use sampling rate %ld\n", static_cast<long>(s.rate));
-  s.startTime = static_cast<float>(static_cast<double>(start) / s.rate);
-  s.endTime = static_cast<float>(static_cast<double>(end) / s.rate);
+  // Sample numbers become times in double precision, so a cut lands on them again.
+  s.startTime = static_cast<double>(first) / s.rate;
+  s.endTime = static_cast<double>(last) / s.rate;
   printf("%s\n", line.c_str());
   printf("%s\n", line.c_str() + after_comma(line, 1));
   printf("%s\n", line.c_str() + after_comma(line, 2));

@@ -188,7 +188,7 @@ TEST_F(ReadersTest, DirectoryInputIsAReadError) {
 // matlab data has no reader; the header step in front of it is not needed here.
 TEST(ReadBlock, MatlabStopsAtTheFirstBlock) {
   RunSettings s;
-  s.inmode = MODE_MATLAB;
+  s.inmode = s.readMode = MODE_MATLAB;
   RunState run;
   int code = -1;
   testing::internal::CaptureStdout();
