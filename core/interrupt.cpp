@@ -11,7 +11,7 @@ namespace {
 
 volatile sig_atomic_t noted = 0;
 
-constexpr int caught[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr int caught[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGXFSZ};
 struct sigaction before[std::size(caught)];
 bool installed[std::size(caught)];
 
@@ -22,12 +22,13 @@ extern "C" void note_signal(int number) { noted = number; }
 void catch_interruptions() {
   noted = 0;
   struct sigaction action {};
-  action.sa_handler = note_signal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = 0;
   for (size_t k = 0; k < std::size(caught); ++k) {
     installed[k] = false;
-    if (sigaction(caught[k], nullptr, &before[k]) != 0 || before[k].sa_handler == SIG_IGN) continue;
+    if (sigaction(caught[k], nullptr, &before[k]) != 0) continue;
+    if (caught[k] != SIGXFSZ && before[k].sa_handler == SIG_IGN) continue;
+    action.sa_handler = caught[k] == SIGXFSZ ? SIG_IGN : note_signal;
     installed[k] = sigaction(caught[k], &action, nullptr) == 0;
   }
 }
@@ -41,6 +42,6 @@ void check_interrupt() {
   const int number = noted;
   if (number == 0) return;
   fflush(stdout);
-  fprintf(stderr, "interrupted\n");
+  if (number != SIGPIPE) fprintf(stderr, "interrupted\n");
   stop_run(128 + number);
 }

@@ -1,12 +1,13 @@
-// Interruption by SIGINT, SIGTERM or SIGHUP: the handlers only note the signal;
-// the block loop and the checked reads and writes end the run at the next block.
+// Signals that end a run: SIGINT, SIGTERM, SIGHUP and SIGPIPE are noted by their
+// handlers and end the run at the next block; SIGXFSZ makes the write fail instead.
 #pragma once
 
-// Installs the handlers (without SA_RESTART, so a read blocked on a quiet pipe
-// returns) for the signals not ignored at start, and clears a noted signal.
+// Installs the handlers (without SA_RESTART, so a read blocked on a quiet pipe or
+// an open waiting for a FIFO returns) for the signals not ignored at start, ignores
+// SIGXFSZ (a file grown past its limit is a failed write), and clears a noted signal.
 void catch_interruptions();
 // Puts back the handlers that were in place before catch_interruptions.
 void release_interruptions();
-// Ends the run as interrupted when a signal was noted: "interrupted" on standard
-// error, exit code 128 + the signal number.
+// Ends the run when a signal was noted: exit code 128 + the signal number, after
+// "interrupted" on standard error (not for SIGPIPE: nobody reads any more).
 void check_interrupt();

@@ -14,15 +14,15 @@ struct RunState {
   OutStream output;
   std::vector<OutStream> channelStreams;  // multi channel output, one per channel
 
-  size_t blockSize = BUFSIZE;  // samples a block holds: the most whole frames that fit in BUFSIZE
-  int64_t nsample = 0;         // samples delivered after decimation and the limit
-  int decimationCarry = 0;     // position in the next block of the next kept sample
-  int64_t valueCounter = 0;    // values accepted by the text readers, run-wide
-  int64_t headerEnd = 0;       // input bytes the header step consumed
-  int64_t dataBytesLeft = -1;  // sample bytes before the input's data ends; -1: the file's end
+  size_t blockSize = BUFSIZE;    // samples a block holds: the most whole frames that fit in BUFSIZE
+  int64_t nsample = 0;           // samples delivered after decimation and the limit
+  int decimationCarry = 0;       // position in the next block of the next kept sample
+  int64_t valueCounter = 0;      // values accepted by the text readers, run-wide
+  int64_t headerEnd = 0;         // input bytes the header step consumed
+  int64_t dataBytesLeft = -1;    // sample bytes before the input's data ends; -1: the file's end
+  bool samplesOnStdout = false;  // the samples take standard output, the texts standard error
+  int64_t wrapped = 0;           // samples written to 16 bits from beyond -32768..32767
   SampleStats stats;
-
-  bool stdoutClosed = false;  // standard output was the data stream and is done
 
   // Sample arrays of one block, reused from entry 0 for every block.
   std::array<int16_t, BUFSIZE> inShorts{};

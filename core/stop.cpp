@@ -6,6 +6,8 @@
 #include <cstdarg>
 #include <cstring>
 
+#include "core/interrupt.h"
+
 void stop_run(int code) { throw RunStop{code}; }
 
 void stop_with(int code, const char* format, ...) {
@@ -24,9 +26,12 @@ void stop_on_errno(const std::string& name) {
 }
 
 FILE* open_or_die(const std::string& name, const char* mode) {
-  FILE* file = fopen(name.c_str(), mode);
-  if (file == nullptr) stop_on_errno(name);
-  return file;
+  for (;;) {
+    FILE* file = fopen(name.c_str(), mode);
+    if (file != nullptr) return file;
+    if (errno != EINTR) stop_on_errno(name);
+    check_interrupt();  // a signal while waiting for the other end of a FIFO
+  }
 }
 
 void stop_unrecognizable(const std::string& inname, int64_t valuesAccepted) {

@@ -18,8 +18,7 @@
   stop_on_errno(in.name);
 }
 
-// A write cut short by a signal (a full pipe) is the interruption too.
-[[noreturn]] static void stop_on_write_error(const OutStream& out) {
+void stop_on_write_error(const OutStream& out) {
   const int reason = errno;
   check_interrupt();
   errno = reason;

@@ -40,6 +40,9 @@ void check_read(InStream& in);
 // The next whitespace-separated token, whole, as "%s" reads it; false at the end.
 bool read_token(InStream& in, std::string& token);
 
+// Ends the run for a failed write on the stream: its name and the reason, or the
+// interruption when a signal cut the write short (a full pipe, a closed reader).
+[[noreturn]] void stop_on_write_error(const OutStream& out);
 // Writes all bytes or ends the run with the stream's name and the reason.
 void write_bytes(OutStream& out, const void* bytes, size_t count);
 inline void write_text(OutStream& out, std::string_view text) { write_bytes(out, text.data(), text.size()); }

@@ -93,12 +93,28 @@ static bool needs_floats(const RunSettings& s) {
   return s.statsLevel != 0 || s.outmode == MODE_FLOAT_ASCII || s.outmode == MODE_USER;
 }
 
+// Outputs that carry the 16-bit values, where a value beyond their range wraps.
+static bool writes_16_bit(const RunSettings& s, const FormatStates& formats) {
+  if (s.writeMode == MODE_NONE || s.writeMode == MODE_FLOAT_ASCII) return false;
+  return s.writeMode != MODE_USER || formats.user.outDescription.type != TYPE_FLOAT;
+}
+
+// The 16-bit values of the block; returns how many lay beyond -32768..32767.
+static int64_t to_samples(RunState& run, int count) {
+  int64_t wrapped = 0;
+  for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
+    const float value = run.floatBlock[i];
+    wrapped += (value >= 32768.0f) | (value <= -32769.0f);
+    run.outShorts[i] = float_to_sample(value);
+  }
+  return wrapped;
+}
+
 static void convert_block(const RunSettings& s, RunState& run, int count, bool unchanged, bool floats) {
   if (!unchanged) {
     to_float(s, run, count);
     if (s.clip_value != 0) clip_block(s, run, count);
-    for (size_t i = 0; i < static_cast<size_t>(count); ++i)
-      run.outShorts[i] = float_to_sample(run.floatBlock[i]);
+    run.wrapped += to_samples(run, count);
     gather_statistics(s, run, count);
     return;
   }
@@ -114,11 +130,12 @@ void run_block_loop(const RunSettings& s, RunState& run, FormatStates& formats) 
     check_interrupt();
     int count = read_block(s, run);
     if (verbose) printf("cnt = %d\n", count);
-    if (count < 1) return;
+    if (count < 1) break;
     if (s.increment != 1) count = decimate(s, run, count);
     count = apply_limit(s, run, count);
-    if (count < 0) return;
+    if (count < 0) break;
     convert_block(s, run, count, unchanged, floats);
     write_block(s, run, formats, count);
   }
+  if (!writes_16_bit(s, formats)) run.wrapped = 0;  // nothing of 16 bits was written
 }

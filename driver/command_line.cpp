@@ -3,6 +3,8 @@
 #include "driver/command_line.h"
 
 #include <cerrno>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -100,6 +102,37 @@ void read_length_file(RunSettings& s, const std::string& name) {
   s.lengthInFile = name;
 }
 
+// "-r": a whole number of samples a second, with "k" for thousands ("16k",
+// "44.1k", "22.05k"); held to the 32-bit range like every integer option.
+void parse_rate(const std::string& value, int32_t& rate) {
+  size_t at = value.find_first_not_of(' ');
+  at = at == std::string::npos ? value.size() : at;
+  const bool negative = at < value.size() && value[at] == '-';
+  if (at < value.size() && (value[at] == '-' || value[at] == '+')) ++at;
+  long double number = 0, scale = 1;
+  bool digits = false, fraction = false;
+  for (; at < value.size(); ++at) {
+    const char c = value[at];
+    if (c >= '0' && c <= '9') {
+      number = number * 10 + (c - '0');
+      scale *= fraction ? 10 : 1;
+      digits = true;
+    } else if (c == '.' && !fraction) {
+      fraction = true;
+    } else {
+      break;
+    }
+  }
+  const bool thousands = at < value.size() && value[at] == 'k';
+  number = number / scale * (thousands ? 1000 : 1);
+  at += thousands ? 1 : 0;
+  if (!digits || at != value.size() || number != std::floor(number))
+    stop_with(1, "don't understand %s\n", value.c_str());
+  if (negative) number = -number;
+  if (number < 1) stop_with(1, "sampling rate must be at least 1\n");
+  rate = number > INT32_MAX ? INT32_MAX : static_cast<int32_t>(number);
+}
+
 void apply_option(RunSettings& s, int option, const std::string& value) {
   switch (option) {
     case OPT_V: verbose = true; break;
@@ -125,7 +158,7 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
       break;
     case OPT_L: parse_int64(value, s.maxsample); break;
     case OPT_AI: parse_int(value, s.valuesPerSample); break;
-    case OPT_R: parse_int32(value, s.rate); break;
+    case OPT_R: parse_rate(value, s.rate); break;
     case OPT_LE: parse_int64(value, s.length); break;
     case OPT_LI: read_length_file(s, value); break;
     case OPT_HS: parse_int64(value, s.skip_size); break;
@@ -245,20 +278,33 @@ void check_settings(const RunSettings& s) {
   if (s.lengthOnly) set_name_echo(false);
 }
 
-// One side's mode: its "-i"/"-o" name, its description, "-N", or its file name.
-static FileMode resolve_side(const std::optional<std::string>& modeName,
-                             const std::optional<std::string>& descFile, bool showNistHeader,
-                             FileMode nistMode, const std::string& name) {
-  if (modeName) return FILE_MODE_FROM_NAME(*modeName);
-  if (descFile) return MODE_USER;
-  if (showNistHeader) return nistMode;
-  return FILE_MODE_FROM_NAME(name);
+// The name that chooses one side's mode: its "-i"/"-o" name, none for a
+// description or "-N", else its file name.
+static const std::string* deciding_name(const std::optional<std::string>& modeName,
+                                        const std::optional<std::string>& descFile, bool showNistHeader,
+                                        const std::string& name) {
+  if (modeName) return &*modeName;
+  if (descFile || showNistHeader) return nullptr;
+  return &name;
+}
+
+static FileMode resolve_side(const std::string* decidingName, const std::optional<std::string>& descFile,
+                             FileMode nistMode) {
+  if (decidingName != nullptr) return mode_from_name(*decidingName);
+  return descFile ? MODE_USER : nistMode;
 }
 
 void resolve_file_modes(RunSettings& s) {
-  s.inmode = resolve_side(s.inModeName, s.inDescFile, s.showNistHeader, MODE_NIST, s.inname);
-  s.outmode = resolve_side(s.outModeName, s.outDescFile, s.showNistHeader, MODE_NONE, s.outname);
+  s.inmode = resolve_side(deciding_name(s.inModeName, s.inDescFile, s.showNistHeader, s.inname), s.inDescFile,
+                          MODE_NIST);
+  s.outmode = resolve_side(deciding_name(s.outModeName, s.outDescFile, s.showNistHeader, s.outname),
+                           s.outDescFile, MODE_NONE);
+}
 
+void print_mode_lines(const RunSettings& s) {
+  for (const std::string* name : {deciding_name(s.inModeName, s.inDescFile, s.showNistHeader, s.inname),
+                                  deciding_name(s.outModeName, s.outDescFile, s.showNistHeader, s.outname)})
+    if (name != nullptr) echo_name(*name);
   if (!s.lengthOnly) {
     const char* inName = FILE_MODE_NAME(s.inmode);
     printf("inmode = %s,   outmode = %s\n", inName, FILE_MODE_NAME(s.outmode));

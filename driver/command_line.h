@@ -10,5 +10,7 @@ void parse_command_line(RunSettings& s, int argc, char** argv);
 [[noreturn]] void print_usage(const RunSettings& s, const char* programName);
 // Channel count, increment and word size checks; the verbose transform summary.
 void check_settings(const RunSettings& s);
-// Sets inmode and outmode from the names and prints the mode line.
+// Sets inmode and outmode from the names, printing nothing.
 void resolve_file_modes(RunSettings& s);
+// The names that chose the modes (while the name echo is on) and the mode line.
+void print_mode_lines(const RunSettings& s);

@@ -1,5 +1,6 @@
 // The output name: composed from transliteration and speaker id with -cm, or
-// taken from the input name when the output name is a bare extension.
+// taken from the input name when the output name is a bare extension. An
+// extension is only ever replaced within the name's last part, after its folders.
 #include <cstdio>
 
 #include "driver/run.h"
@@ -7,7 +8,8 @@
 
 bool strip_extension(std::string& name) {
   const size_t dot = name.rfind('.');
-  if (dot == std::string::npos) return false;
+  const size_t slash = name.rfind('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return false;
   name.erase(dot);
   return true;
 }

@@ -8,24 +8,22 @@
 
 #include "core/stop.h"
 #include "core/streams.h"
+#include "driver/run.h"
 
 namespace {
 
-// Where the report lines go: standard output, unless it carried the samples.
-bool reportQuiet = false;
-
+// Report lines go to standard output (standard error when the samples took it).
 void report_line(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void report_line(const char* format, ...) {
-  if (reportQuiet) return;
   va_list args;
   va_start(args, format);
   vprintf(format, args);
   va_end(args);
 }
 
-void write_length_file(const std::string& name, int64_t nsample) {
-  OutStream file{open_or_die(name, "w"), name, nullptr};
-  write_format(file, "%lli\n", static_cast<long long>(nsample));
+void write_length_file(const RunSettings& s, const RunState& run) {
+  OutStream file = open_length_file(s, run);
+  write_format(file, "%lli\n", static_cast<long long>(run.nsample));
   close_output(file);
 }
 
@@ -58,15 +56,21 @@ void print_statistics(const RunSettings& s, int64_t nsample, const SampleStats& 
 }  // namespace
 
 void print_report(const RunSettings& s, const RunState& run) {
-  reportQuiet = run.stdoutClosed;
   const int64_t nsample = run.nsample;
   if (s.lengthOnly) {
     report_line("%lli\n", static_cast<long long>(nsample));
-    if (s.lengthFile) write_length_file(*s.lengthFile, nsample);
+    if (s.lengthFile) write_length_file(s, run);
     return;
   }
   report_line("nsample   =  %10lli, %10.2f sec\n", static_cast<long long>(nsample),
               static_cast<double>(nsample) / static_cast<double>(s.rate));
   if (nsample == 0 || s.statsLevel == 0) return;
   print_statistics(s, nsample, run.stats);
+}
+
+void report_wrapped_samples(const RunState& run) {
+  if (run.wrapped == 0) return;
+  fflush(stdout);
+  fprintf(stderr, "%lld samples wrapped around 16 bits; -c 32767 clips instead\n",
+          static_cast<long long>(run.wrapped));
 }

@@ -5,6 +5,7 @@
 #include "core/settings.h"
 
 // Prints the report for the samples the run delivered. Never fails but for a
-// length file that cannot be written. Nothing is printed on standard output once
-// it was the run's data stream.
+// length file that cannot be written.
 void print_report(const RunSettings& s, const RunState& run);
+// On standard error, how many samples wrapped around 16 bits, when any did.
+void report_wrapped_samples(const RunState& run);

@@ -23,18 +23,23 @@ void run_conversion(RunSettings& s, Conversion& c);
 void open_input(RunSettings& s, RunState& run);
 void skip_and_segment(RunSettings& s, RunState& run);
 void derive_output_name(RunSettings& s);
-void open_outputs(RunSettings& s, RunState& run, const UserFormatState& user);
+// Opens every output as one step: each without truncation, checked by its
+// descriptor against the inputs, the other outputs and standard output, then
+// truncated; writes the "-lfo" file last. A refusal leaves every file as it was.
+void open_outputs(RunSettings& s, RunState& run, const LabelState& labels);
+// The "-LF" file at the end of the run, opened, checked and truncated the same way.
+OutStream open_length_file(const RunSettings& s, const RunState& run);
+// Refuses standard output that is one of the inputs, before anything is printed.
+void refuse_stdout_as_input(const RunSettings& s, const RunState& run);
 void run_block_loop(const RunSettings& s, RunState& run, FormatStates& formats);
-// The one end of every output: MS-wav lengths made final, flushed, closed.
-// `checked` at the normal end (errors end the run); after a stop or an
-// interruption as far as it goes, keeping the run's exit code.
+// The one end of every output: flushed, cut back to whole values after a
+// failure, MS-wav lengths made final, closed. `checked` at the normal end
+// (errors end the run); after a stop or an interruption as far as it goes,
+// keeping the run's exit code.
 void finish_outputs(const RunSettings& s, RunState& run, const FormatStates& formats, bool checked);
 void release_input(RunState& run);
-// Refuses, before anything is written, an output that is one of the inputs.
-// Until `namesFinal` a name still to be composed from a NIST header is left out.
-void refuse_inputs_as_outputs(const RunSettings& s, bool namesFinal);
 
-// Cuts the name at its last '.', wherever it stands; false when there is none.
+// Cuts the name at its last '.' after its last '/'; false when there is none.
 bool strip_extension(std::string& name);
 // ".voc" is a bare extension; "./x.voc" and "../x.wav" are paths.
 bool is_bare_extension(const std::string& name);

@@ -14,6 +14,7 @@
 #include "driver/command_line.h"
 #include "driver/report.h"
 #include "driver/run.h"
+#include "driver/standard_output.h"
 #include "formats/registry.h"
 
 bool verbose = false;
@@ -39,10 +40,17 @@ int sndconv_main(int argc, char** argv) {
   try {
     conversion = std::make_unique<Conversion>();
     parse_command_line(settings, argc, argv);
-    check_settings(settings);
     resolve_file_modes(settings);
+    refuse_stdout_as_input(settings, conversion->run);
+    if (samples_go_to_stdout(settings)) {
+      conversion->run.samplesOnStdout = true;
+      send_texts_to_stderr();
+    }
+    check_settings(settings);
+    print_mode_lines(settings);
     run_conversion(settings, *conversion);
     print_report(settings, conversion->run);
+    report_wrapped_samples(conversion->run);
   } catch (const RunStop& stop) {
     code = stop.code;
   } catch (const std::bad_alloc&) {
@@ -55,5 +63,6 @@ int sndconv_main(int argc, char** argv) {
     release_input(conversion->run);
   }
   release_interruptions();
+  restore_stdout();
   return check_stdout(code);
 }

@@ -5,6 +5,7 @@
 #include "core/stop.h"
 #include "formats/alaw.h"
 #include "formats/ascii.h"
+#include "formats/codecs.h"
 #include "formats/float_ascii.h"
 #include "formats/gradient.h"
 #include "formats/htk.h"
@@ -55,6 +56,28 @@ void write_block(const RunSettings& s, RunState& run, FormatStates& formats, int
   }
   // MOTOROLA output has no writer: its first block ends the run here.
   stop_with(1, "Unknown output mode!\n");
+}
+
+OutputUnits output_units(const RunSettings& s, const FormatStates& formats) {
+  switch (s.writeMode) {
+    case MODE_VAX_ILS: return {static_cast<int64_t>(formats.vaxIls.header.size()), 2};
+    case MODE_GRADIENT: return {0, 2};
+    case MODE_ALAW: return {0, 1};
+    case MODE_MS_WAV: return {44, 2 * static_cast<int64_t>(s.channels)};
+    case MODE_USER: return {0, user_value_bytes(formats.user.outDescription)};
+    case MODE_MULTI_CHANNEL: return {0, 2};
+    default: return {0, 0};
+  }
+}
+
+void refuse_modes_without_samples(const RunSettings& s, const FormatStates& formats) {
+  if (s.readMode == MODE_MATLAB) stop_with(1, "Unknown input mode %s!\n", FILE_MODE_NAME(s.readMode));
+  switch (s.outmode) {
+    case MODE_MOTOROLA: stop_with(1, "Unknown output mode!\n");
+    case MODE_MULAW_HEX: audio_s2u(0);
+    case MODE_USER: check_user_description(formats.user.outDescription); return;
+    default: return;
+  }
 }
 
 void read_input_header(RunSettings& s, RunState& run, FormatStates& formats) {

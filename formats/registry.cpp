@@ -14,8 +14,16 @@ static bool contains(const std::string& name, const char* piece) {
   return piece != nullptr && name.find(piece) != std::string::npos;
 }
 
-FileMode FILE_MODE_FROM_NAME(const std::string& name) {
+void echo_name(const std::string& name) {
   if (nameEcho) printf("%s\n", name.c_str());
+}
+
+FileMode FILE_MODE_FROM_NAME(const std::string& name) {
+  echo_name(name);
+  return mode_from_name(name);
+}
+
+FileMode mode_from_name(const std::string& name) {
   for (const ModeTraits& row : modeTable)
     if (row.exactName != nullptr && name == row.exactName) return row.mode;
   // Earlier pieces win wherever they stand in the file's own name; the folders

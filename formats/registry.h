@@ -7,6 +7,9 @@
 
 // The mode selected by a name; echoes the name first while the echo is on.
 FileMode FILE_MODE_FROM_NAME(const std::string& name);
+// The same without the echo, and the echo alone.
+FileMode mode_from_name(const std::string& name);
+void echo_name(const std::string& name);
 // Display name of a mode; any other value stops the run.
 const char* FILE_MODE_NAME(int mode);
 // Default extension (with its dot) of an output mode; modes without one stop the run.

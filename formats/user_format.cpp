@@ -105,10 +105,24 @@ static void write_user_binary(RunState& run, const FormatDescription& descriptio
       write_bytes(run.output, longs.data(), 4 * n);
       return;
     }
-    case TYPE_INT: stop_with(1, "PLEASE use either short or long!\n");
-    default: break;
+    default: check_user_description(description);
   }
-  stop_with(1, "Unknown output type in USER mode!\n");
+}
+
+void check_user_description(const FormatDescription& description) {
+  if (description.mode == FORM_ASCII) return;
+  switch (description.type) {
+    case TYPE_FLOAT:
+    case TYPE_SHORT:
+    case TYPE_LONG: return;
+    case TYPE_INT: stop_with(1, "PLEASE use either short or long!\n");
+    default: stop_with(1, "Unknown output type in USER mode!\n");
+  }
+}
+
+int64_t user_value_bytes(const FormatDescription& description) {
+  if (description.mode == FORM_ASCII) return 0;
+  return description.type == TYPE_SHORT ? 2 : 4;
 }
 
 void write_user_block(RunState& run, const FormatDescription& description, int count) {

@@ -1,6 +1,7 @@
 // The user-defined format (mode 14): a description file naming the sample type
 // and text or binary form, its display, and the block writer it describes.
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "core/run_state.h"
@@ -32,5 +33,10 @@ void print_format_description(const FormatDescription& description);
 // Before the input is opened: reads and shows the description of a mode-14
 // input, then that of a mode-14 output.
 void read_format_descriptions(const RunSettings& s, UserFormatState& user);
+// Ends the run with the writer's message when the description asks for binary
+// words it cannot write (int, char, or no known type or form).
+void check_user_description(const FormatDescription& description);
+// Bytes of one binary value of the description; 0 for text.
+int64_t user_value_bytes(const FormatDescription& description);
 // One block in the described form: text lines or little-endian binary words.
 void write_user_block(RunState& run, const FormatDescription& description, int count);

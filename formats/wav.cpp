@@ -303,17 +303,20 @@ void read_wav_header(RunSettings& s, RunState& run) {
 //
 // The samples written are always 16-bit, interleaved over the channels.
 void write_wav_header(const RunSettings& s, RunState& run, WavState& wav) {
-  // A declared length beyond what the fields can state is written as unknown;
-  // below it the fields keep the 32-bit arithmetic, as for negative lengths.
-  const uint32_t dataBytes = static_cast<uint32_t>(s.length) * 2u;
+  // The declared length in whole frames. One beyond what the fields can state is
+  // written as unknown; below it the fields keep the 32-bit arithmetic, as for
+  // negative lengths. Without a length, a stream that cannot be positioned for the
+  // final lengths says "to the end of the file", which readers take whole.
+  const uint32_t frameBytes = 2u * static_cast<uint32_t>(s.channels);
+  const uint32_t dataBytes = static_cast<uint32_t>(s.length) * 2u / frameBytes * frameBytes;
   const bool tooLong = s.length > 0 && 2 * static_cast<uint64_t>(s.length) > longestStatedData;
-  int32_t dataLength = static_cast<int32_t>(tooLong ? unknownLength : dataBytes);
+  const bool unknown = tooLong || (s.length <= 0 && lseek(fileno(run.output.file), 0, SEEK_CUR) < 0);
+  int32_t dataLength = static_cast<int32_t>(unknown ? unknownLength : dataBytes);
   int32_t formatLength = 16;
-  int32_t riffLength = static_cast<int32_t>(tooLong ? unknownLength : dataBytes + 16u + 20u);
+  int32_t riffLength = static_cast<int32_t>(unknown ? unknownLength : dataBytes + 16u + 20u);
   int16_t tag = 1;
   int16_t channels = static_cast<int16_t>(static_cast<uint16_t>(s.channels));
   int32_t rate = s.rate / s.increment;
-  const uint32_t frameBytes = 2u * static_cast<uint32_t>(s.channels);
   int32_t bytesPerSec = static_cast<int32_t>(static_cast<uint32_t>(rate) * frameBytes);
   int16_t blockAlign = static_cast<int16_t>(static_cast<uint16_t>(frameBytes));
   int16_t bitsPerSample = 16;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/settings.h"
+#include "core/streams.h"
 
 // What the label file leaves beside the times: the labels of its last record.
 struct LabelState {
@@ -16,6 +17,7 @@ struct LabelState {
 // and channels) and keeps the label in espsLabel or samLabelText.
 void read_label_file(RunSettings& s, LabelState& labels);
 
-// Writes `labelOutFile`: "#", then one record at half the segment's duration
-// carrying the SAM label text ("(null)" when there is none).
-void write_label_output_file(const RunSettings& s, const LabelState& labels);
+// Writes the label output file into `out` (opened by the run): "#", then one
+// record at half the segment's duration carrying the SAM label text ("(null)"
+// when there is none).
+void write_label_output_file(const RunSettings& s, const LabelState& labels, OutStream& out);

@@ -6,13 +6,9 @@
 #include "core/streams.h"
 #include "labels/label_file.h"
 
-void write_label_output_file(const RunSettings& s, const LabelState& labels) {
-  const std::string& name = *s.labelOutFile;
-  printf("creating label output file %s\n", name.c_str());
-  fflush(stdout);
-  OutStream out{open_or_die(name, "w"), name, nullptr};
+void write_label_output_file(const RunSettings& s, const LabelState& labels, OutStream& out) {
+  printf("creating label output file %s\n", out.name.c_str());
   const double middle = (s.endTime - s.startTime) / 2;
   write_text(out, "#\n");
   write_format(out, "%10.3g 2 %s\n", middle, labels.samLabelText ? labels.samLabelText->c_str() : "(null)");
-  close_output(out);
 }

@@ -179,13 +179,17 @@ TEST_F(RunStagesTest, LinearInputDropsAnOddByteAndSwaps) {
 }
 
 TEST_F(RunStagesTest, StandardInputAndOutput) {
+  // The samples take standard output; every text goes to standard error.
   ProgramResult r = sndconv({"--", "++"}, "3 -4\n5");
-  EXPECT_EQ(r.out, "--\n++\ninmode = STDIN_A,   outmode = STDOUT_A\n3\n-4\n5\n");
+  EXPECT_EQ(r.out, "3\n-4\n5\n");
+  EXPECT_EQ(r.err, "--\n++\ninmode = STDIN_A,   outmode = STDOUT_A\n" + nsample_line(3, 3 / 8000.0) +
+                       "min       =       -4.00\nmax       =        5.00\nmean      =        1.33\n"
+                       "energy    =     16.6667,  std =    3.85861\n");
   EXPECT_EQ(r.code, 0);
-  // The length-only count is not printed either once standard output was closed.
   dir.write("in.asc", "1 2");
   ProgramResult quiet = sndconv({"-LF", "n.txt", "in.asc", "++"});
   EXPECT_EQ(quiet.out, "1\n2\n");
+  EXPECT_EQ(quiet.err, "2\n");
   EXPECT_EQ(dir.read("n.txt"), "2\n");
 }
 
@@ -238,12 +242,14 @@ TEST_F(RunStagesTest, RefusedInputAndOutputModes) {
 
 TEST_F(RunStagesTest, MotorolaOutputStopsAtTheFirstBlock) {
   dir.write("in.asc", "1\n");
+  dir.write("out.io", "kept");
   ProgramResult r = sndconv({"in.asc", "out.io"});
   EXPECT_NE(r.out.find("Unknown output mode!\n"), std::string::npos);
   EXPECT_EQ(r.code, 1);
-  EXPECT_EQ(dir.read("out.io"), "");
+  EXPECT_EQ(dir.read("out.io"), "kept");
   dir.write("empty.asc", "");
-  EXPECT_EQ(sndconv({"empty.asc", "out.io"}).code, 0);
+  EXPECT_EQ(sndconv({"empty.asc", "new.io"}).code, 1);
+  EXPECT_FALSE(dir.exists("new.io"));
 }
 
 TEST_F(RunStagesTest, FilesThatCannotBeOpenedOrWritten) {

@@ -25,8 +25,9 @@ const std::string samHead = "LHD: SAM 6.0\n";
 TEST_F(LabelOutputTest, SamLabelTextAtTheMiddleOfTheSegment) {
   EXPECT_EQ(label_output(samHead + "SAM: 16000\nLB0: 1600, 2400, 3200, hello\n"),
             "#\n      0.05 2  hello\n\n");
-  EXPECT_NE(last.out.find("\n0.1 0.2 \ncreating label output file o.lab\nskip_size = 1600\n"),
-            std::string::npos)
+  EXPECT_NE(
+      last.out.find("\n0.1 0.2 \nskip_size = 1600\nmaxsample = 1600\ncreating label output file o.lab\n"),
+      std::string::npos)
       << last.out;
   EXPECT_EQ(last.code, 0);
   // CR LF is cut from the label text, a lone line feed stays.
@@ -55,15 +56,18 @@ TEST_F(LabelOutputTest, LongLabelTextEndsWithItsPiece) {
             "#\n    0.0005 2  " + std::string(184, 'y') + "\n");
 }
 
-TEST_F(LabelOutputTest, WrittenBeforeTheConversion) {
-  EXPECT_EQ(label_output(samHead + "LB0: 800, 0, 800, same\n"), "#\n         0 2  same\n\n");
+TEST_F(LabelOutputTest, WrittenAfterEveryRefusal) {
+  EXPECT_EQ(label_output(samHead + "LB0: 800, 0, 800, same\n"), "<none>");
   EXPECT_NE(last.out.find("Extracted segment has only length 0\n"), std::string::npos);
   EXPECT_EQ(last.code, 1);
+  dir.write("o.lab", "kept");
+  EXPECT_EQ(label_output("", {"-hs", "-1"}), "kept");
+  EXPECT_EQ(last.err, "skip header: Invalid argument\n");
 }
 
 TEST_F(LabelOutputTest, FilesThatCannotBeWritten) {
   ProgramResult missing = sndconv({"-lfo", "nodir/o.lab", "in.voc", "-"});
-  EXPECT_EQ(missing.out.substr(missing.out.find("creating")), "creating label output file nodir/o.lab\n");
+  EXPECT_EQ(missing.out.find("creating"), std::string::npos);
   EXPECT_EQ(missing.err, "nodir/o.lab: No such file or directory\n");
   EXPECT_EQ(missing.code, 1);
   ProgramResult full = sndconv({"-lfo", "/dev/full", "in.voc", "-"});
