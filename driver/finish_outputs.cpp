@@ -47,7 +47,9 @@ static void cut_to_whole_values(FILE* file, const OutputUnits& units) {
     keep = end_of_last_line(fd, size);
   else if (size > header)
     keep = header + (size - header) / value * value;
-  if (keep < size && ftruncate(fd, keep) != 0) return;
+  if (keep < size && ftruncate(fd, keep) != 0) {
+    // The file stays as it was; the failure that led here is reported anyway.
+  }
 }
 
 // Writes what the stream holds. After a failure (or when that write fails and

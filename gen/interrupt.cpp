@@ -8,7 +8,7 @@
 #include "gen/stop.h"
 
 static volatile sig_atomic_t signalNumber = 0;
-static constexpr int handled[] = {SIGINT, SIGTERM, SIGHUP};
+static constexpr int handled[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGXFSZ};
 static struct sigaction previous[std::size(handled)];
 
 extern "C" void store_signal(int number) { signalNumber = number; }
@@ -20,7 +20,9 @@ void catch_interruptions() {
   sigemptyset(&action.sa_mask);
   for (size_t k = 0; k < std::size(handled); ++k) {
     sigaction(handled[k], nullptr, &previous[k]);
-    if (previous[k].sa_handler != SIG_IGN) sigaction(handled[k], &action, nullptr);
+    // A file grown past its size limit is a failed write, not the end of the run.
+    action.sa_handler = handled[k] == SIGXFSZ ? SIG_IGN : store_signal;
+    if (handled[k] == SIGXFSZ || previous[k].sa_handler != SIG_IGN) sigaction(handled[k], &action, nullptr);
   }
 }
 
@@ -31,6 +33,6 @@ void release_interruptions() {
 void check_interrupt() {
   if (signalNumber == 0) return;
   fflush(stdout);
-  fputs("interrupted\n", stderr);
+  if (signalNumber != SIGPIPE) fputs("interrupted\n", stderr);  // nobody reads after SIGPIPE
   stop_run(128 + signalNumber);
 }
