@@ -38,6 +38,8 @@ void release_interruptions() {
     if (installed[k]) sigaction(caught[k], &before[k], nullptr);
 }
 
+int noted_signal() { return noted; }
+
 void check_interrupt() {
   const int number = noted;
   if (number == 0) return;

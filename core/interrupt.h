@@ -8,6 +8,8 @@
 void catch_interruptions();
 // Puts back the handlers that were in place before catch_interruptions.
 void release_interruptions();
+// The signal noted since catch_interruptions; 0 when none.
+int noted_signal();
 // Ends the run when a signal was noted: exit code 128 + the signal number, after
 // "interrupted" on standard error (not for SIGPIPE: nobody reads any more).
 void check_interrupt();

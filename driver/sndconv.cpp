@@ -3,6 +3,7 @@
 #include "driver/sndconv.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -20,11 +21,13 @@
 bool verbose = false;
 
 // The report and the messages go to standard output: a run that could not write
-// them there has not ended well. (A run that already failed keeps its code.)
+// them there has not ended well. (A run that already failed keeps its code; a
+// reader gone away ends it as SIGPIPE does.)
 static int check_stdout(int code) {
   if (fflush(stdout) == 0 && !ferror(stdout)) return code;
   clearerr(stdout);
   if (code != 0) return code;
+  if (noted_signal() == SIGPIPE) return 128 + SIGPIPE;
   fprintf(stderr, "stdout: %s\n", strerror(errno));
   return 1;
 }
@@ -62,7 +65,8 @@ int sndconv_main(int argc, char** argv) {
     finish_outputs(settings, conversion->run, conversion->formats, false);
     release_input(conversion->run);
   }
-  release_interruptions();
   restore_stdout();
-  return check_stdout(code);
+  code = check_stdout(code);
+  release_interruptions();
+  return code;
 }

@@ -30,6 +30,8 @@ void release_interruptions() {
   for (size_t k = 0; k < std::size(handled); ++k) sigaction(handled[k], &previous[k], nullptr);
 }
 
+int noted_signal() { return signalNumber; }
+
 void check_interrupt() {
   if (signalNumber == 0) return;
   fflush(stdout);

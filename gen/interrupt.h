@@ -7,6 +7,8 @@
 void catch_interruptions();
 // Puts back the handlers in place before.
 void release_interruptions();
+// The signal noted since catch_interruptions; 0 when none.
+int noted_signal();
 // A noted signal ends the run: "interrupted" on standard error (not for
 // SIGPIPE), exit code 128 + the signal number.
 void check_interrupt();

@@ -3,6 +3,7 @@
 #include "gen/tonemaker.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -48,6 +49,7 @@ static void generate(int argc, char** argv) {
 // reported like any other file's.
 static int check_stdout(int code) {
   if (fflush(stdout) == 0 && !ferror(stdout)) return code;
+  if (code == 0 && noted_signal() == SIGPIPE) return 128 + SIGPIPE;  // the reader went away
   fprintf(stderr, "stdout: %s\n", strerror(errno));
   return code != 0 ? code : 1;
 }
@@ -64,6 +66,7 @@ int tonemaker_main(int argc, char** argv) {
     fputs("out of memory\n", stderr);
     code = 1;
   }
+  code = check_stdout(code);
   release_interruptions();
-  return check_stdout(code);
+  return code;
 }

@@ -236,4 +236,39 @@ TEST_F(CommandLineTest, LengthFileIsReadAtOnce) {
   EXPECT_EQ(empty.out, help_text("7", "1", "1", "8000"));
 }
 
+TEST_F(CommandLineTest, RatesAreWholeSamplesASecondWithKForThousands) {
+  dir.write("in.asc", "1\n");
+  for (const auto& [value, rate] :
+       {std::pair{"16k", "16000"}, {"44.1k", "44100"}, {"22.05k", "22050"}, {"8000", "8000"}}) {
+    const std::string out = convert({"-r", value, "in.asc", "out.wav"});
+    EXPECT_NE(out.find(std::string(" rate = ") + rate + "\n"), std::string::npos) << value << out;
+  }
+  for (const char* low : {"0", "-5", "0k"}) {
+    const ProgramResult r = sndconv({"-r", low, "in.asc", "x.wav"});
+    EXPECT_EQ(r.out, "sampling rate must be at least 1\n") << low;
+    EXPECT_EQ(r.code, 1) << low;
+  }
+  for (const char* bad : {"16x", "16.5", "k", "16kk"}) {
+    const ProgramResult r = sndconv({"-r", bad, "in.asc", "x.wav"});
+    EXPECT_EQ(r.out, std::string("don't understand ") + bad + "\n");
+    EXPECT_EQ(r.code, 1) << bad;
+  }
+  EXPECT_FALSE(dir.exists("x.wav"));
+}
+
+TEST_F(CommandLineTest, WrappedSamplesAreCountedOnStandardError) {
+  // Scaled by 4: 32764 fits, 32768 wraps, -32768 fits, -32772 wraps.
+  dir.write("in.asc", "8191\n8192\n-8192\n-8193\n");
+  ProgramResult r = sndconv({"-s", "4", "in.asc", "out.voc"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.err, "2 samples wrapped around 16 bits; -c 32767 clips instead\n");
+  EXPECT_EQ(le16_samples(dir.read("out.voc")), (std::vector<int16_t>{32764, -32768, -32768, 32764}));
+  // Clipped, written as floats or not written: nothing wraps.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"-s", "4", "-c", "32767", "in.asc", "out.voc"},
+        {"-s", "4", "in.asc", "out.fas"},
+        {"-s", "4", "in.asc", "-"}})
+    EXPECT_EQ(sndconv(args).err, "") << args.back();
+}
+
 }  // namespace
