@@ -1,6 +1,7 @@
 // The block loop: read, decimate, limit, (x - mean) * scale in float, clip,
 // 16-bit conversion, statistics, write; until the reader or the limit ends it.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "core/interrupt.h"
@@ -99,33 +100,52 @@ static bool writes_16_bit(const RunSettings& s, const FormatStates& formats) {
   return s.writeMode != MODE_USER || formats.user.outDescription.type != TYPE_FLOAT;
 }
 
-// The 16-bit values of the block; returns how many lay beyond -32768..32767.
-static int64_t to_samples(RunState& run, int count) {
-  int64_t wrapped = 0;
+// How many values of the block lie beyond -32768..32767 and so wrap around 16
+// bits; a loop of its own, which the compiler turns into vector compares.
+static int64_t count_wraps(const RunState& run, int count) {
+  int32_t wraps = 0;
   for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
     const float value = run.floatBlock[i];
-    wrapped += (value >= 32768.0f) | (value <= -32769.0f);
-    run.outShorts[i] = float_to_sample(value);
+    wraps += (value >= 32768.0f) | (value <= -32769.0f);
   }
-  return wrapped;
+  return wraps;
 }
 
-static void convert_block(const RunSettings& s, RunState& run, int count, bool unchanged, bool floats) {
-  if (!unchanged) {
+// Whether a value can leave the 16-bit range at all: 16-bit input samples
+// scaled down, or clipped inside the range, never do, and are not counted.
+static bool can_wrap(const RunSettings& s) {
+  if (s.clip_value != 0 && std::fabs(s.clip_value) < 32767.0f) return false;
+  if (source_of(s) != SampleSource::shorts) return true;
+  const double reach = (32768.0 + std::fabs(static_cast<double>(s.scale_mean))) *
+                       std::fabs(static_cast<double>(s.scale_factor));
+  return !(reach < 32767.0);
+}
+
+// What the block loop decides once for the whole run.
+struct BlockPlan {
+  bool unchanged;   // 16-bit samples pass as they are
+  bool floats;      // the float values are needed
+  bool countWraps;  // values may leave the 16-bit range
+};
+
+static void convert_block(const RunSettings& s, RunState& run, int count, const BlockPlan& plan) {
+  if (!plan.unchanged) {
     to_float(s, run, count);
     if (s.clip_value != 0) clip_block(s, run, count);
-    run.wrapped += to_samples(run, count);
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i)
+      run.outShorts[i] = float_to_sample(run.floatBlock[i]);
+    if (plan.countWraps) run.wrapped += count_wraps(run, count);
     gather_statistics(s, run, count);
     return;
   }
   std::copy_n(run.inShorts.begin(), count, run.outShorts.begin());
-  if (!floats) return;
+  if (!plan.floats) return;
   for (size_t i = 0; i < static_cast<size_t>(count); ++i) run.floatBlock[i] = run.inShorts[i];
   gather_statistics(s, run, count);
 }
 
 void run_block_loop(const RunSettings& s, RunState& run, FormatStates& formats) {
-  const bool unchanged = passes_unchanged(s), floats = needs_floats(s);
+  const BlockPlan plan{passes_unchanged(s), needs_floats(s), writes_16_bit(s, formats) && can_wrap(s)};
   for (;;) {
     check_interrupt();
     int count = read_block(s, run);
@@ -134,8 +154,7 @@ void run_block_loop(const RunSettings& s, RunState& run, FormatStates& formats) 
     if (s.increment != 1) count = decimate(s, run, count);
     count = apply_limit(s, run, count);
     if (count < 0) break;
-    convert_block(s, run, count, unchanged, floats);
+    convert_block(s, run, count, plan);
     write_block(s, run, formats, count);
   }
-  if (!writes_16_bit(s, formats)) run.wrapped = 0;  // nothing of 16 bits was written
 }
