@@ -2,6 +2,7 @@
 // read_label_file: ESPS (header, "#", records) and SAM (keyed lines).
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "core/settings.h"
 #include "core/streams.h"
@@ -12,6 +13,8 @@
 // A longer line comes in several pieces. The piece ends at a NUL byte, as the C
 // text does. False at the end of the file.
 bool read_label_line(InStream& in, std::string& line);
+// The text without blanks (spaces, tabs, line ends) at its ends.
+std::string_view trim_blanks(std::string_view text);
 
 // The rest of an ESPS file after its first line.
 void read_esps_labels(RunSettings& s, LabelState& labels, InStream& in);
