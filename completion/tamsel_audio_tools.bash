@@ -12,7 +12,7 @@ _sndconv() {
   local pieces='.au .asc .dat .fas .sam .voc .ala .ahx .mhx .pcm .asm .wav .mat .nis .dev .DEV .htk .hwav
     .io .mul'
   local options='-v -xi -xo -sw -swo -br -C -c -s -S -ns -N -at -et -m -R -L -LF -l -ai -r -le -LI -hs
-    -nc -inc -i -cm -cm_tr -cm_id -lf -lfo -o -I -O -a_s -a_adpcm -a_lin -a_r2l -a_h -a_c -h -?'
+    -nc -inc -i -cm -cm_tr -cm_id -lf -lfo -tier -o -I -O -a_s -a_adpcm -a_lin -a_r2l -a_h -a_c -h -?'
   COMPREPLY=()
   case $prev in
     -i | -o)
@@ -22,7 +22,7 @@ _sndconv() {
       _tamsel_files "$cur"
       return ;;
     -c | -s | -at | -et | -m | -R | -l | -ai | -r | -le | -hs | -nc | -inc | -a_s | \
-      -cm_tr | -cm_id | -a_h | -a_c)
+      -cm_tr | -cm_id | -a_h | -a_c | -tier)
       return ;;  # a number or a text
   esac
   # -V, --help and --version only as the only argument.

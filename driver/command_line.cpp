@@ -50,6 +50,7 @@ enum Option {
   OPT_CM_ID,
   OPT_LF,
   OPT_LFO,
+  OPT_TIER,
   OPT_O,
   OPT_I_UPPER,
   OPT_O_UPPER,
@@ -69,15 +70,15 @@ struct OptionWord {
 
 // In the order of testing.
 constexpr OptionWord optionWords[OPTION_COUNT] = {
-    {"-v", false},  {"-xi", false},      {"-xo", false},    {"-sw", false},    {"-swo", false},
-    {"-br", false}, {"-C", false},       {"-c", true},      {"-s", true},      {"-S", false},
-    {"-ns", false}, {"-N", false},       {"-at", true},     {"-et", true},     {"-m", true},
-    {"-R", true},   {"-L", false},       {"-LF", true},     {"-l", true},      {"-ai", true},
-    {"-r", true},   {"-le", true},       {"-LI", true},     {"-hs", true},     {"-nc", true},
-    {"-inc", true}, {"-i", true},        {"-cm", false},    {"-cm_tr", true},  {"-cm_id", true},
-    {"-lf", true},  {"-lfo", true},      {"-o", true},      {"-I", true},      {"-O", true},
-    {"-a_s", true}, {"-a_adpcm", false}, {"-a_lin", false}, {"-a_r2l", false}, {"-a_h", true},
-    {"-a_c", true},
+    {"-v", false},  {"-xi", false}, {"-xo", false},      {"-sw", false},    {"-swo", false},
+    {"-br", false}, {"-C", false},  {"-c", true},        {"-s", true},      {"-S", false},
+    {"-ns", false}, {"-N", false},  {"-at", true},       {"-et", true},     {"-m", true},
+    {"-R", true},   {"-L", false},  {"-LF", true},       {"-l", true},      {"-ai", true},
+    {"-r", true},   {"-le", true},  {"-LI", true},       {"-hs", true},     {"-nc", true},
+    {"-inc", true}, {"-i", true},   {"-cm", false},      {"-cm_tr", true},  {"-cm_id", true},
+    {"-lf", true},  {"-lfo", true}, {"-tier", true},     {"-o", true},      {"-I", true},
+    {"-O", true},   {"-a_s", true}, {"-a_adpcm", false}, {"-a_lin", false}, {"-a_r2l", false},
+    {"-a_h", true}, {"-a_c", true},
 };
 
 int find_option(const char* word) {
@@ -179,6 +180,7 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
       break;
     case OPT_LF: s.labelFile = value; break;
     case OPT_LFO: s.labelOutFile = value; break;
+    case OPT_TIER: s.labelTier = value; break;
     case OPT_O: s.outModeName = value; break;
     case OPT_I_UPPER: s.inDescFile = value; break;
     case OPT_O_UPPER: s.outDescFile = value; break;

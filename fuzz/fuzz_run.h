@@ -52,6 +52,11 @@ std::vector<std::string> words_of(const uint8_t* data, size_t size, size_t maxWo
 void lay_seed_files();
 void remove_other_files();
 
+// The run of the label file targets: "-v" by flag bit 0, a label output file by
+// bit 1, the options, and the data as the label file that cuts a 16-bit input.
+void run_label_file(const FuzzInput& in, const std::string& fileName,
+                    const std::vector<std::string>& options);
+
 // The run of most targets: "-v" by flag bit 0, the options, the data as the
 // input file of the given name, and the output chosen by flag bits 5 to 7.
 inline void run_input_file(const FuzzInput& in, const std::string& fileName,
@@ -61,5 +66,18 @@ inline void run_input_file(const FuzzInput& in, const std::string& fileName,
   args.insert(args.end(), options.begin(), options.end());
   args.push_back(write_work_file(fileName, in.data, in.size));
   args.push_back(output_choice(in.flags));
+  run_sndconv(args);
+}
+
+// The run of the label file targets: "-v" by flag bit 0, a label output file by
+// bit 1, the options, and the data as the label file that cuts a 16-bit input.
+inline void run_label_file(const FuzzInput& in, const std::string& fileName,
+                           const std::vector<std::string>& options) {
+  static const std::string input = write_work_file("in.voc", std::string(4000, 1));
+  std::vector<std::string> args = {"sndconv"};
+  add_verbose(args, in.flags & 1);
+  if (in.flags & 2) args.insert(args.end(), {"-lfo", work_dir() + "out.lab"});
+  args.insert(args.end(), options.begin(), options.end());
+  args.insert(args.end(), {"-lf", write_work_file(fileName, in.data, in.size), input, "-"});
   run_sndconv(args);
 }

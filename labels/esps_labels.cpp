@@ -24,23 +24,24 @@ static void skip_rest_of_line(InStream& in) {
 
 // One record as the scan "%g %*i %s" reads it: EOF at the end of the file, 0
 // when no time stands at the current place, otherwise 1 with the time (and the
-// word, when the integer and a word followed).
+// word, when the integer and a word followed; else the word is empty).
 static int scan_esps_record(InStream& in, double& time, std::string& word) {
+  word.clear();
   int afterInteger = -1;
   const int got = fscanf(in.file, "%lg %*i%n", &time, &afterInteger);
   check_read(in);
-  if (got != 1 || afterInteger < 0) return got;
-  std::string token;
-  if (read_token(in, token)) word = token;
+  if (got == 1 && afterInteger >= 0) read_token(in, word);
   return got;
 }
 
 void read_esps_labels(RunSettings& s, LabelState& labels, InStream& in) {
   printf("Assuming ESPS label file\n");
   skip_esps_header(in);
+  double previous = 0;  // the first segment begins at 0
   for (;;) {
     double time = 0;
-    const int got = scan_esps_record(in, time, labels.espsLabel);
+    std::string word;
+    const int got = scan_esps_record(in, time, word);
     if (got == EOF) break;
     if (got == 0) {
       // Text where a time should be: the rest of a record that does not fit
@@ -48,6 +49,11 @@ void read_esps_labels(RunSettings& s, LabelState& labels, InStream& in) {
       skip_rest_of_line(in);
       continue;
     }
+    // A record without a word keeps the label of the one before, but its own
+    // segment has no text.
+    if (!word.empty()) labels.espsLabel = word;
+    labels.segments.push_back({previous, time, word});
+    previous = time;
     s.startTime = s.endTime;
     s.endTime = time;
     if (verbose) printf("%g %g %s\n", s.startTime, s.endTime, labels.espsLabel.c_str());

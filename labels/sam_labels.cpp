@@ -37,6 +37,8 @@ static void read_segment_line(RunSettings& s, LabelState& labels, const std::str
   std::string text = line.substr(after_comma(line, 3));
   if (text.size() >= 2 && text[text.size() - 2] == '\r') text.resize(text.size() - 2);
   labels.samLabelText = text;
+  if (text.ends_with('\n')) text.pop_back();
+  labels.segments.push_back({s.startTime, s.endTime, text});
 }
 
 // Checked at once: a count the blocks cannot split ends the run before any

@@ -103,11 +103,13 @@ TEST(Readme, WorkedExamplesRunAsWrittenAndWriteWhatTheySay) {
   EXPECT_EQ(dir.read("tone.len"), "8000\n");
   EXPECT_TRUE(same_bytes(dir.read("back2.wav"), dir.read("tone.wav")));
 
-  // The segment from 0.25 s to 0.75 s, by times and by both label files.
+  // The segment from 0.25 s to 0.75 s, by times and by every kind of label file.
   const std::string cut = voc.substr(2 * 2000, 2 * 4000);
   EXPECT_TRUE(same_bytes(dir.read("cut.voc"), cut));
   EXPECT_TRUE(same_bytes(dir.read("vowel.voc"), cut));
   EXPECT_TRUE(same_bytes(dir.read("vowel-sam.voc"), cut));
+  EXPECT_TRUE(same_bytes(dir.read("vowel-grid.voc"), cut));
+  EXPECT_TRUE(same_bytes(dir.read("vowel-track.voc"), cut));
 
   // A-law: one byte a sample, no value out of range, back within A-law's precision
   // (a step of at most 1/16 of the magnitude, times the scale of 8, plus truncation).
