@@ -14,12 +14,14 @@ struct RunState {
   OutStream output;
   std::vector<OutStream> channelStreams;  // multi channel output, one per channel
 
-  size_t blockSize = BUFSIZE;    // samples a block holds: the most whole frames that fit in BUFSIZE
+  size_t blockSize = BUFSIZE;    // samples the next read may take: whole frames, at most BUFSIZE
+  int64_t inputLeft = -1;        // input samples the cut may still read; -1: to the end
   int64_t nsample = 0;           // samples delivered after decimation and the limit
   int decimationCarry = 0;       // position in the next block of the next kept sample
   int64_t valueCounter = 0;      // values accepted by the text readers, run-wide
   int64_t headerEnd = 0;         // input bytes the header step consumed
   int64_t dataBytesLeft = -1;    // sample bytes before the input's data ends; -1: the file's end
+  bool segmentsMissed = false;   // a segment of -split started after the end of the input
   bool samplesOnStdout = false;  // the samples take standard output, the texts standard error
   int64_t wrapped = 0;           // samples written to 16 bits from beyond -32768..32767
   SampleStats stats;

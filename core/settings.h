@@ -46,6 +46,8 @@ struct RunSettings {
   std::string speakerId = "0";              // -cm_id, or the NIST header
   std::optional<std::string> labelFile;     // -lf
   std::optional<std::string> labelOutFile;  // -lfo
+  bool split = false;                       // -split: every labelled segment into its own file
+  std::optional<std::string> manifestFile;  // -manifest: the list of the files -split wrote
   std::optional<std::string> labelTier;     // -tier: a TextGrid tier, by name or number from 1
   int asmWordSize = 2;                      // -a_s: samples per assembler word
   bool asmAdpcm = false;                    // -a_adpcm

@@ -146,11 +146,17 @@ static void convert_block(const RunSettings& s, RunState& run, int count, const 
 
 void run_block_loop(const RunSettings& s, RunState& run, FormatStates& formats) {
   const BlockPlan plan{passes_unchanged(s), needs_floats(s), writes_16_bit(s, formats) && can_wrap(s)};
+  const auto wholeFrames = static_cast<size_t>(BUFSIZE / s.channels * s.channels);
   for (;;) {
     check_interrupt();
+    // A cut of known length never reads past its end: a pipe goes on from there.
+    if (run.inputLeft == 0) break;
+    run.blockSize =
+        run.inputLeft < 0 ? wholeFrames : std::min<size_t>(wholeFrames, static_cast<size_t>(run.inputLeft));
     int count = read_block(s, run);
     if (verbose) printf("cnt = %d\n", count);
     if (count < 1) break;
+    if (run.inputLeft > 0) run.inputLeft -= count;
     if (s.increment != 1) count = decimate(s, run, count);
     count = apply_limit(s, run, count);
     if (count < 0) break;

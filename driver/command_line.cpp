@@ -51,6 +51,8 @@ enum Option {
   OPT_LF,
   OPT_LFO,
   OPT_TIER,
+  OPT_SPLIT,
+  OPT_MANIFEST,
   OPT_O,
   OPT_I_UPPER,
   OPT_O_UPPER,
@@ -70,15 +72,15 @@ struct OptionWord {
 
 // In the order of testing.
 constexpr OptionWord optionWords[OPTION_COUNT] = {
-    {"-v", false},  {"-xi", false}, {"-xo", false},      {"-sw", false},    {"-swo", false},
-    {"-br", false}, {"-C", false},  {"-c", true},        {"-s", true},      {"-S", false},
-    {"-ns", false}, {"-N", false},  {"-at", true},       {"-et", true},     {"-m", true},
-    {"-R", true},   {"-L", false},  {"-LF", true},       {"-l", true},      {"-ai", true},
-    {"-r", true},   {"-le", true},  {"-LI", true},       {"-hs", true},     {"-nc", true},
-    {"-inc", true}, {"-i", true},   {"-cm", false},      {"-cm_tr", true},  {"-cm_id", true},
-    {"-lf", true},  {"-lfo", true}, {"-tier", true},     {"-o", true},      {"-I", true},
-    {"-O", true},   {"-a_s", true}, {"-a_adpcm", false}, {"-a_lin", false}, {"-a_r2l", false},
-    {"-a_h", true}, {"-a_c", true},
+    {"-v", false},     {"-xi", false},    {"-xo", false},  {"-sw", false},    {"-swo", false},
+    {"-br", false},    {"-C", false},     {"-c", true},    {"-s", true},      {"-S", false},
+    {"-ns", false},    {"-N", false},     {"-at", true},   {"-et", true},     {"-m", true},
+    {"-R", true},      {"-L", false},     {"-LF", true},   {"-l", true},      {"-ai", true},
+    {"-r", true},      {"-le", true},     {"-LI", true},   {"-hs", true},     {"-nc", true},
+    {"-inc", true},    {"-i", true},      {"-cm", false},  {"-cm_tr", true},  {"-cm_id", true},
+    {"-lf", true},     {"-lfo", true},    {"-tier", true}, {"-split", false}, {"-manifest", true},
+    {"-o", true},      {"-I", true},      {"-O", true},    {"-a_s", true},    {"-a_adpcm", false},
+    {"-a_lin", false}, {"-a_r2l", false}, {"-a_h", true},  {"-a_c", true},
 };
 
 int find_option(const char* word) {
@@ -181,6 +183,8 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
     case OPT_LF: s.labelFile = value; break;
     case OPT_LFO: s.labelOutFile = value; break;
     case OPT_TIER: s.labelTier = value; break;
+    case OPT_SPLIT: s.split = true; break;
+    case OPT_MANIFEST: s.manifestFile = value; break;
     case OPT_O: s.outModeName = value; break;
     case OPT_I_UPPER: s.inDescFile = value; break;
     case OPT_O_UPPER: s.outDescFile = value; break;
@@ -195,9 +199,20 @@ void apply_option(RunSettings& s, int option, const std::string& value) {
 
 const char* or_empty(const std::optional<std::string>& name) { return name ? name->c_str() : ""; }
 
+// "--help": the options the help text above does not list.
+void print_more_options() {
+  printf("\n");
+  printf("more options:\n");
+  printf("   -split      :  cut every labelled segment of -lf into its own file; outname is a\n");
+  printf("                  pattern: %%n segment number (0001), %%l its label, %%b input name, %%%% a %%\n");
+  printf("   -manifest f :  with -split, list the files with label, times and frames in f\n");
+  printf("   -tier t     :  the TextGrid tier to take, by name or number from 1\n");
+  printf("   -r 16k      :  a sampling rate in thousands (16k, 44.1k, 22.05k)\n");
+}
+
 }  // namespace
 
-void print_usage(const RunSettings& s, const char* programName) {
+void print_usage(const RunSettings& s, const char* programName, bool moreOptions) {
   fputs(banner, stdout);
   printf("USAGE: %s [ ... ] inname outname\n", programName);
   printf("   -s x      :    scale factor                   D=1.\n");
@@ -236,6 +251,7 @@ void print_usage(const RunSettings& s, const char* programName) {
   printf("   -a_c text :    assembler comment              D=%s\n", s.asmComment.c_str());
   printf("   -a_adpcm  :    assembler ADPCM input          D=no\n");
   print_known_extensions();
+  if (moreOptions) print_more_options();
   fflush(stdout);
   stop_run(0);
 }
@@ -249,7 +265,8 @@ void parse_command_line(RunSettings& s, int argc, char** argv) {
     stop_with(0, "%s", banner);
   for (int i = 1; i <= last; ++i) {
     const char* word = argv[i];
-    if (last == 1 || strcmp(word, "-h") == 0 || strcmp(word, "-?") == 0) print_usage(s, argv[0]);
+    if (last == 1 || strcmp(word, "-h") == 0 || strcmp(word, "-?") == 0)
+      print_usage(s, argv[0], last == 1 && strcmp(word, "--help") == 0);
     const int option = find_option(word);
     if (option < 0) {
       if (i != last - 1) stop_with(1, "don't understand %s\n", word);
@@ -266,7 +283,24 @@ void parse_command_line(RunSettings& s, int argc, char** argv) {
   }
 }
 
+// "-split" cuts every segment by the label file alone, into names of its own.
+static void check_split(const RunSettings& s) {
+  if (!s.split) {
+    if (s.manifestFile) stop_with(1, "-manifest can only be used with -split\n");
+    return;
+  }
+  const std::pair<bool, const char*> excluded[] = {{s.labelOutFile.has_value(), "-lfo"},
+                                                   {s.startTime != 0, "-at"},
+                                                   {s.endTime != 0, "-et"},
+                                                   {s.maxsample != 0, "-l"},
+                                                   {s.composeName, "-cm"}};
+  for (const auto& [given, option] : excluded)
+    if (given) stop_with(1, "%s can not be used with -split\n", option);
+  if (!s.labelFile) stop_with(1, "-split needs a label file (-lf)\n");
+}
+
 void check_settings(const RunSettings& s) {
+  check_split(s);
   check_channel_count(s.channels);
   if (s.increment < 1) stop_with(1, "increment must be at least 1\n");
   if (s.valuesPerSample < 1) stop_with(1, "values per sample must be at least 1\n");

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "core/interrupt.h"
@@ -192,6 +193,19 @@ void open_standard_output(RunState& run) {
 
 }  // namespace
 
+void refuse_output_names(const RunSettings& s, const RunState& run, const std::vector<std::string>& names) {
+  const std::vector<FileId> inputs = files_read(s, run, true);
+  std::vector<std::pair<std::string, std::optional<FileId>>> seen;
+  for (const std::string& name : names) {
+    const std::optional<FileId> id = id_of_name(name);
+    if (is_read(id, inputs)) refuse(name, "is also an input file");
+    const std::string normal = std::filesystem::absolute(name).lexically_normal().string();
+    for (const auto& [other, otherId] : seen)
+      if (other == normal || (id && id == otherId)) refuse(name, "is also an output file");
+    seen.emplace_back(normal, id);
+  }
+}
+
 void refuse_stdout_as_input(const RunSettings& s, const RunState& run) {
   const std::optional<FileId> standard = id_of_descriptor(original_stdout());
   if (standard && is_read(standard, files_read(s, run, true))) refuse("stdout", "is also an input file");
@@ -220,12 +234,12 @@ void open_outputs(RunSettings& s, RunState& run, const LabelState& labels) {
   }
 }
 
-OutStream open_length_file(const RunSettings& s, const RunState& run) {
+OutStream open_single_output(const RunSettings& s, const RunState& run, const std::string& name) {
   PendingOutputs step;
-  step.outputs.push_back(pending(*s.lengthFile, nullptr));
+  step.outputs.push_back(pending(name, nullptr));
   Pending& out = step.outputs.back();
   open_untruncated(out);
-  if (is_read(out.id, files_read(s, run, false))) refuse(out.name, "is also an input file");
+  if (is_read(out.id, files_read(s, run, s.lengthFile != name))) refuse(out.name, "is also an input file");
   OutStream stream;
   out.stream = &stream;
   make_stream(out, "w");

@@ -22,7 +22,7 @@ void report_line(const char* format, ...) {
 }
 
 void write_length_file(const RunSettings& s, const RunState& run) {
-  OutStream file = open_length_file(s, run);
+  OutStream file = open_single_output(s, run, *s.lengthFile);
   write_format(file, "%lli\n", static_cast<long long>(run.nsample));
   close_output(file);
 }

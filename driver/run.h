@@ -3,6 +3,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/run_state.h"
 #include "core/settings.h"
@@ -22,13 +23,26 @@ void run_conversion(RunSettings& s, Conversion& c);
 // Stages of the run, each in its own file.
 void open_input(RunSettings& s, RunState& run);
 void skip_and_segment(RunSettings& s, RunState& run);
+// The sample a time lands on: floor(time x rate + 0.5), held to 64 bits.
+int64_t nearest_sample(double time, int32_t rate);
+// Positions the input `samples` samples (all channels) after the end of its
+// header, from a pipe by reading forward; the data then left of `dataBytes`
+// (-1: to the end of the file) bounds the reads.
+void position_after_header(const RunSettings& s, RunState& run, int64_t samples, int64_t dataBytes);
+// Every labelled segment of the label file into its own output ("-split").
+void run_split(RunSettings& s, Conversion& c);
 void derive_output_name(RunSettings& s);
 // Opens every output as one step: each without truncation, checked by its
 // descriptor against the inputs, the other outputs and standard output, then
 // truncated; writes the "-lfo" file last. A refusal leaves every file as it was.
 void open_outputs(RunSettings& s, RunState& run, const LabelState& labels);
-// The "-LF" file at the end of the run, opened, checked and truncated the same way.
-OutStream open_length_file(const RunSettings& s, const RunState& run);
+// One more output (the "-LF" file at the end, the "-manifest" file), opened,
+// checked against the inputs and truncated the same way. The "-LF" file may be
+// the "-LI" file it read.
+OutStream open_single_output(const RunSettings& s, const RunState& run, const std::string& name);
+// Refuses, before any output exists, output names that are inputs or that name
+// one file twice (the same name, other spellings of it, links).
+void refuse_output_names(const RunSettings& s, const RunState& run, const std::vector<std::string>& names);
 // Refuses standard output that is one of the inputs, before anything is printed.
 void refuse_stdout_as_input(const RunSettings& s, const RunState& run);
 void run_block_loop(const RunSettings& s, RunState& run, FormatStates& formats);

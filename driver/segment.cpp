@@ -56,8 +56,22 @@ static void seek_input(const RunSettings& s, RunState& run) {
     run.dataBytesLeft = std::max<int64_t>(0, run.dataBytesLeft - (target - run.headerEnd));
 }
 
-// The sample a time lands on: floor(time x rate + 0.5), held to 64 bits.
-static int64_t nearest_sample(double time, int32_t rate) {
+void position_after_header(const RunSettings& s, RunState& run, int64_t samples, int64_t dataBytes) {
+  const ModeTraits* traits = mode_traits(s.readMode);
+  if (traits == nullptr || !traits->canSeek)
+    stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.readMode));
+  const int64_t sampleSize = traits->sampleSize != 0 ? traits->sampleSize : s.bytesPerSample;
+  int64_t bytes = 0, target = 0;
+  if (__builtin_mul_overflow(samples, sampleSize, &bytes) ||
+      __builtin_add_overflow(run.headerEnd, bytes, &target)) {
+    errno = EOVERFLOW;
+    stop_on_errno("skip header");
+  }
+  if (!position_input(run.input, target)) stop_on_errno("skip header");
+  if (dataBytes >= 0) run.dataBytesLeft = std::max<int64_t>(0, dataBytes - bytes);
+}
+
+int64_t nearest_sample(double time, int32_t rate) {
   return truncate_to_int64(std::floor(time * static_cast<double>(rate) + 0.5));
 }
 

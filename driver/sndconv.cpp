@@ -54,6 +54,7 @@ int sndconv_main(int argc, char** argv) {
     run_conversion(settings, *conversion);
     print_report(settings, conversion->run);
     report_wrapped_samples(conversion->run);
+    if (conversion->run.segmentsMissed) code = 1;
   } catch (const RunStop& stop) {
     code = stop.code;
   } catch (const std::bad_alloc&) {

@@ -24,7 +24,11 @@ TEST(Conventions, HelpAndVersionAsTheOnlyArgument) {
   const std::string sndconvHelp = run_program(SNDCONV_BIN, {"-h"}, ".").out;
   const std::string tonemakerHelp = run_program(TONEMAKER_BIN, {"-h"}, ".").out;
   ASSERT_NE(tonemakerHelp.find('\n'), std::string::npos);
-  EXPECT_EQ(run_alone(SNDCONV_BIN, "--help").out, sndconvHelp);
+  // sndconv's "--help" adds the options the help text does not list.
+  const std::string more = run_alone(SNDCONV_BIN, "--help").out;
+  EXPECT_EQ(more.substr(0, sndconvHelp.size()), sndconvHelp);
+  for (const char* added : {"-split", "-manifest", "-tier", "16k"})
+    EXPECT_NE(more.find(added, sndconvHelp.size()), std::string::npos) << added;
   EXPECT_EQ(run_alone(SNDCONV_BIN, "--version").out, run_program(SNDCONV_BIN, {"-V"}, ".").out);
   EXPECT_EQ(run_alone(TONEMAKER_BIN, "--help").out, tonemakerHelp);
   EXPECT_EQ(run_alone(TONEMAKER_BIN, "--version").out, tonemakerHelp.substr(0, tonemakerHelp.find('\n') + 1));
