@@ -12,13 +12,13 @@ _sndconv() {
   local pieces='.au .asc .dat .fas .sam .voc .ala .ahx .mhx .pcm .asm .wav .mat .nis .dev .DEV .htk .hwav
     .io .mul'
   local options='-v -xi -xo -sw -swo -br -C -c -s -S -ns -N -at -et -m -R -L -LF -l -ai -r -le -LI -hs
-    -nc -inc -i -cm -cm_tr -cm_id -lf -lfo -tier -o -I -O -a_s -a_adpcm -a_lin -a_r2l -a_h -a_c -h -?'
+    -nc -inc -i -cm -cm_tr -cm_id -lf -lfo -tier -split -manifest -o -I -O -a_s -a_adpcm -a_lin -a_r2l -a_h -a_c -h -?'
   COMPREPLY=()
   case $prev in
     -i | -o)
       mapfile -t COMPREPLY < <(compgen -W "$pieces - -- ++" -- "$cur")
       return ;;
-    -LF | -LI | -lf | -lfo | -I | -O)
+    -LF | -LI | -lf | -lfo | -I | -O | -manifest)
       _tamsel_files "$cur"
       return ;;
     -c | -s | -at | -et | -m | -R | -l | -ai | -r | -le | -hs | -nc | -inc | -a_s | \
