@@ -9,7 +9,6 @@ void run_conversion(RunSettings& s, Conversion& c) {
   read_format_descriptions(s, c.formats.user);
   open_input(s, c.run);
   read_input_header(s, c.run, c.formats);
-  c.run.headerEnd = c.run.input.position;
   c.run.blockSize = static_cast<size_t>(BUFSIZE / s.channels * s.channels);
   skip_and_segment(s, c.run);
   derive_output_name(s);

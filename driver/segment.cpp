@@ -31,11 +31,11 @@ static int64_t saturating_add_product(int64_t a, int64_t b, int64_t c) {
 
 // The byte the first sample read stands at: with a start time, skip_size samples
 // after the end of the header; with "-hs" alone counted from the start of the
-// file, header included, as always; MS-wav counts from its data chunk.
-static int64_t skip_target(const RunSettings& s, const RunState& run, int sampleSize) {
-  const int64_t base = s.startTime > 0 || s.inmode == MODE_MS_WAV ? run.headerEnd : 0;
+// file, header included, as always, or from the data where the input says so.
+static int64_t skip_target(const RunSettings& s, const InputDescription& in) {
+  const int64_t base = s.startTime > 0 || in.skipFromData ? in.dataStart : 0;
   int64_t bytes = 0, target = 0;
-  if (__builtin_mul_overflow(s.skip_size, int64_t{sampleSize}, &bytes) ||
+  if (__builtin_mul_overflow(s.skip_size, int64_t{in.sampleBytes}, &bytes) ||
       __builtin_add_overflow(base, bytes, &target)) {
     errno = EOVERFLOW;
     stop_on_errno("skip header");
@@ -49,11 +49,8 @@ static void seek_input(const RunSettings& s, RunState& run) {
   const ModeTraits* traits = mode_traits(s.readMode);
   if (traits == nullptr || !traits->canSeek)
     stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.readMode));
-  const int sampleSize = traits->sampleSize != 0 ? traits->sampleSize : s.bytesPerSample;
-  const int64_t target = skip_target(s, run, sampleSize);
+  const int64_t target = skip_target(s, run.inputDescription);
   if (!position_input(run.input, target) && !(errno == ESPIPE && target >= 0)) stop_on_errno("skip header");
-  if (run.dataBytesLeft >= 0)
-    run.dataBytesLeft = std::max<int64_t>(0, run.dataBytesLeft - (target - run.headerEnd));
 }
 
 // The sample a time lands on: floor(time x rate + 0.5), held to 64 bits.

@@ -7,7 +7,7 @@ namespace {
 
 constexpr auto npos = std::string::npos;
 
-std::string htk_le(uint32_t period) { return le32(3) + le32(period) + le16(2) + le16(9); }
+std::string htk_le(uint32_t period) { return le32(3) + le32(period) + le16(2) + le16(0); }
 
 using HtkTest = SndconvTest;
 
@@ -17,7 +17,7 @@ TEST_F(HtkTest, RateFromThePeriodInEitherByteOrder) {
             "in.htk\nout.asc\ninmode = HTK,   outmode = ASCII\nsampling rate = 16000\n" + nsample_line(3, 0));
   EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n");
 
-  dir.write("in.htk", be32(3) + be32(625) + be16(2) + be16(9) + be16(1) + be16(0xFFFF) + be16(500));
+  dir.write("in.htk", be32(3) + be32(625) + be16(2) + be16(0) + be16(1) + be16(0xFFFF) + be16(500));
   std::string out = convert({"-v", "-sw", "-ns", "in.htk", "out.asc"});
   EXPECT_NE(out.find(" WARNUNG !! jswap:: in = 50331648, 3000000,  out =  3, 3\n"
                      " WARNUNG !! jswap:: in = 1895956480, 71020000,  out =  625, 271\n"
