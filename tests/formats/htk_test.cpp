@@ -27,6 +27,30 @@ TEST_F(HtkTest, RateFromThePeriodInEitherByteOrder) {
   EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n");
 }
 
+TEST_F(HtkTest, TheSampleSizeRevealsTheByteOrder) {
+  // Most significant byte first, as HTK writes its files: read so with or
+  // without -sw, and a little-endian file so with or without it too.
+  dir.write("be.htk", be32(3) + be32(625) + be16(2) + be16(0) + be16(1) + be16(0xFFFF) + be16(500));
+  dir.write("le.htk", htk_le(625) + le16_bytes({1, -1, 500}));
+  for (const char* input : {"be.htk", "le.htk"}) {
+    for (const std::vector<std::string>& options : {std::vector<std::string>{}, {"-sw"}}) {
+      std::vector<std::string> args = options;
+      args.insert(args.end(), {"-ns", input, "out.asc"});
+      EXPECT_NE(convert(args).find("sampling rate = 16000\n"), npos) << input;
+      EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n") << input;
+    }
+  }
+}
+
+TEST_F(HtkTest, FeatureFilesAreRefused) {
+  // MFCC_E (6 + 0x40) in 10 ms frames of 13 coefficients.
+  dir.write("in.htk", be32(2) + be32(100000) + be16(52) + be16(0x46) + std::string(104, '\1'));
+  const ProgramResult r = sndconv({"-sw", "in.htk", "out.asc"});
+  EXPECT_TRUE(r.out.ends_with("sampling rate = 100\ncan't handle HTK parameter kind 70\n")) << r.out;
+  EXPECT_EQ(r.code, 1);
+  EXPECT_FALSE(dir.exists("out.asc"));
+}
+
 TEST_F(HtkTest, RateIsTruncated) {
   for (auto [period, line] :
        std::vector<std::pair<uint32_t, std::string>>{{907, "sampling rate = 11025\n"},

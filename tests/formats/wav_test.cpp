@@ -63,6 +63,26 @@ TEST_F(WavReadTest, ChunkWalkSkipsOtherChunksAndPadBytes) {
   EXPECT_EQ(dir.read("out.asc"), "11\n-12\n");
 }
 
+TEST_F(WavReadTest, ChunksBeforeTheFormatChunkAndRf64) {
+  const std::string fmt = chunk("fmt ", format_body(1, 1, 8000, 2, 16));
+  dir.write("in.wav", riff(chunk("JUNK", std::string(28, '\0')) + chunk("bext", "odd") +
+                           std::string(1, '\0') + fmt + chunk("data", le16_bytes({11, -12}))));
+  std::string lines = formatLines8k;
+  lines.insert(lines.find('\n') + 1, "chunk: <JUNK>\nchunk: <bext>\n");
+  EXPECT_EQ(convert({"-ns", "in.wav", "out.asc"}), head + lines + "chunk: <data>\n" + nsample_line(2, 0));
+  EXPECT_EQ(dir.read("out.asc"), "11\n-12\n");
+
+  // RF64: the data chunk says 0xFFFFFFFF, "ds64" the 4 bytes of data; the lines
+  // are those of a RIFF file.
+  const std::string ds64 =
+      chunk("ds64", le32(60) + le32(0) + le32(4) + le32(0) + le32(2) + le32(0) + le32(0));
+  dir.write("in.wav", "RF64" + le32(0xFFFFFFFF) + "WAVE" + ds64 + fmt + "data" + le32(0xFFFFFFFF) +
+                          le16_bytes({11, -12, 13}));
+  EXPECT_EQ(convert({"-ns", "in.wav", "out.asc"}),
+            head + formatLines8k + "chunk: <data>\n" + nsample_line(2, 0));
+  EXPECT_EQ(dir.read("out.asc"), "11\n-12\n");
+}
+
 TEST_F(WavReadTest, LongerFormatChunksAreSkipped) {
   const std::string data = chunk("data", le16_bytes({7, -8}));
   dir.write("in.wav", riff(chunk("fmt ", format_body(1, 1, 8000, 2, 16) + le16(0)) + data));
