@@ -99,7 +99,8 @@ size_t block_room(const RunState& run, const InputDescription& d) {
 int read_wide_block(RunState& run, size_t most) {
   const InputDescription& d = run.inputDescription;
   const auto size = static_cast<size_t>(d.sampleBytes);
-  const size_t count = read_items(run.input, run.storedBytes.data(), size, most);
+  const size_t count =
+      read_items(run.input, run.storedBytes.data(), size, std::min(most, run.storedBytes.size() / size));
   for (size_t i = 0; i < count; ++i)
     run.floatBlock[i] =
         entering_value(scaled_value(d.coding, stored_bits(&run.storedBytes[i * size], size, d.swapBytes)));
