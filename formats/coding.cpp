@@ -79,13 +79,14 @@ double scaled_value(SampleCoding coding, uint64_t bits) {
   }
 }
 
-// The value as it enters the run: rounded to single precision first, then held
-// to the 16-bit range (32767.99998 rounds to 32768 and is held to 32767).
+// The value as it enters the run, in single precision, held to the 16-bit range
+// (32767.99998 would round to 32768: it is held to 32767). Both limits are floats
+// and rounding keeps order, so holding before the rounding gives the same value,
+// and no double beyond the range of a float is ever converted. NaN passes.
 float entering_value(double value) {
-  const auto v = static_cast<float>(value);
-  if (v > 32767.0f) return 32767.0f;
-  if (v < -32768.0f) return -32768.0f;
-  return v;
+  if (value > 32767.0) return 32767.0f;
+  if (value < -32768.0) return -32768.0f;
+  return static_cast<float>(value);
 }
 
 // Samples this block may take: a whole block, or what is left of the data.
