@@ -16,6 +16,9 @@ TEST_F(HtkTest, RateFromThePeriodInEitherByteOrder) {
   EXPECT_EQ(convert({"-ns", "in.htk", "out.asc"}),
             "in.htk\nout.asc\ninmode = HTK,   outmode = ASCII\nsampling rate = 16000\n" + nsample_line(3, 0));
   EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n");
+  // The sample size 2 reads 512 in the other byte order: the file's own is found.
+  EXPECT_NE(convert({"-sw", "-ns", "in.htk", "out.asc"}).find("sampling rate = 16000\n"), npos);
+  EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n");
 
   dir.write("in.htk", be32(3) + be32(625) + be16(2) + be16(0) + be16(1) + be16(0xFFFF) + be16(500));
   std::string out = convert({"-v", "-sw", "-ns", "in.htk", "out.asc"});
@@ -25,21 +28,9 @@ TEST_F(HtkTest, RateFromThePeriodInEitherByteOrder) {
             npos)
       << out;
   EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n");
-}
-
-TEST_F(HtkTest, TheSampleSizeRevealsTheByteOrder) {
-  // Most significant byte first, as HTK writes its files: read so with or
-  // without -sw, and a little-endian file so with or without it too.
-  dir.write("be.htk", be32(3) + be32(625) + be16(2) + be16(0) + be16(1) + be16(0xFFFF) + be16(500));
-  dir.write("le.htk", htk_le(625) + le16_bytes({1, -1, 500}));
-  for (const char* input : {"be.htk", "le.htk"}) {
-    for (const std::vector<std::string>& options : {std::vector<std::string>{}, {"-sw"}}) {
-      std::vector<std::string> args = options;
-      args.insert(args.end(), {"-ns", input, "out.asc"});
-      EXPECT_NE(convert(args).find("sampling rate = 16000\n"), npos) << input;
-      EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n") << input;
-    }
-  }
+  // HTK's own order, most significant byte first, reads so without -sw too.
+  EXPECT_NE(convert({"-ns", "in.htk", "out.asc"}).find("sampling rate = 16000\n"), npos);
+  EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n");
 }
 
 TEST_F(HtkTest, FeatureFilesAreRefused) {
