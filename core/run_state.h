@@ -15,10 +15,11 @@ struct RunState {
   OutStream output;
   std::vector<OutStream> channelStreams;  // multi channel output, one per channel
 
-  size_t blockSize = BUFSIZE;         // samples a block holds: the most whole frames that fit in BUFSIZE
-  int64_t nsample = 0;                // samples delivered after decimation and the limit
-  int decimationCarry = 0;            // position in the next block of the next kept sample
-  int64_t valueCounter = 0;           // values accepted by the text readers, run-wide
+  size_t blockSize = BUFSIZE;  // samples a block holds: the most whole frames that fit in BUFSIZE
+  int64_t nsample = 0;         // samples delivered after decimation and the limit
+  int decimationCarry = 0;     // position in the next block of the next kept sample
+  int64_t valueCounter = 0;    // values accepted by the text readers, run-wide
+
   InputDescription inputDescription;  // what the header step (or the mode) says of the samples
   SampleStats stats;
 
