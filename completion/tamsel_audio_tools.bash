@@ -9,7 +9,7 @@ _tamsel_files() {
 
 _sndconv() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-  local pieces='.au .asc .dat .fas .sam .voc .ala .ahx .mhx .pcm .asm .wav .mat .nis .dev .DEV .htk .hwav
+  local pieces='.au .asc .dat .fas .sam .voc .ala .ahx .mhx .pcm .asm .wav .mat .nis .sph .dev .DEV .htk .hwav
     .io .mul'
   local options='-v -xi -xo -sw -swo -br -C -c -s -S -ns -N -at -et -m -R -L -LF -l -ai -r -le -LI -hs
     -nc -inc -i -cm -cm_tr -cm_id -lf -lfo -tier -split -manifest -o -I -O -a_s -a_adpcm -a_lin -a_r2l -a_h -a_c -h -?'

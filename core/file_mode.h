@@ -44,8 +44,8 @@ enum class Opening {
 // Which sample array a mode's reader fills.
 enum class SampleSource {
   shorts,    // inShorts
-  floats,    // floatBlock (Float ASCII)
-  byHeader,  // inShorts, or inLongs for 4-byte samples (MS-wav)
+  floats,    // floatBlock (Float ASCII, and the wide codings of a header)
+  byHeader,  // as the header's coding says (MS-wav, NIST)
 };
 
 struct ModeTraits {
@@ -53,12 +53,12 @@ struct ModeTraits {
   const char* name;                   // as messages show it
   const char* exactName;              // a whole name that selects the mode ("-", "--", "++")
   std::array<const char*, 2> pieces;  // pieces of a name that select it
+  const char* extensionPiece;         // a piece that selects it only as the name's extension
   const char* extension;              // of an output name built for the mode; nullptr: none
   Opening input;
   Opening output;
   bool canSeek;    // "-hs" and "-at" can position the input
-  int sampleSize;  // bytes a sample of a binary input; 0: text, or
-                   // by the header (MS-wav: bytesPerSample)
+  int sampleSize;  // bytes a sample of a binary input; 0: text, or by the header
   SampleSource samples;
 };
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/input_description.h"
 #include "core/settings.h"
 #include "core/stats.h"
 #include "core/streams.h"
@@ -19,20 +20,20 @@ struct RunState {
   int64_t nsample = 0;           // samples delivered after decimation and the limit
   int decimationCarry = 0;       // position in the next block of the next kept sample
   int64_t valueCounter = 0;      // values accepted by the text readers, run-wide
-  int64_t headerEnd = 0;         // input bytes the header step consumed
-  int64_t dataBytesLeft = -1;    // sample bytes before the input's data ends; -1: the file's end
   bool segmentsMissed = false;   // a segment of -split started after the end of the input
   bool samplesOnStdout = false;  // the samples take standard output, the texts standard error
   int64_t wrapped = 0;           // samples written to 16 bits from beyond -32768..32767
+
+  InputDescription inputDescription;  // what the header step (or the mode) says of the samples
   SampleStats stats;
 
   // Sample arrays of one block, reused from entry 0 for every block.
   std::array<int16_t, BUFSIZE> inShorts{};
-  std::array<int32_t, BUFSIZE> inLongs{};
   std::array<float, BUFSIZE> floatBlock{};
   std::array<int16_t, BUFSIZE> outShorts{};
   std::array<uint8_t, BUFSIZE> inBytes{};
   std::array<uint8_t, BUFSIZE> outBytes{};
   std::array<int16_t, BUFSIZE> channelShorts{};
   std::array<uint16_t, BUFSIZE> devShorts{};
+  std::array<uint8_t, 8 * BUFSIZE> storedBytes{};  // a block of samples of up to 8 bytes, as stored
 };

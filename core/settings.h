@@ -57,7 +57,6 @@ struct RunSettings {
   std::string asmComment = ";  ";           // -a_c: comment lead-in of the listing header
   std::string inname;                       // input file name
   std::string outname;                      // output file name
-  int16_t bytesPerSample = 2;               // block align of an MS-wav input
   FileMode inmode = MODE_UNKNOWN;           // resolved input file mode
   FileMode outmode = MODE_UNKNOWN;          // resolved output file mode
   FileMode readMode = MODE_UNKNOWN;         // what opening the input chose: STDIN_A reads as ASCII

@@ -11,8 +11,8 @@
 #include "formats/registry.h"
 
 // Keeps the frames (all channels of one instant) whose position since the skip
-// is a multiple of increment, across block borders; the three sample arrays
-// move together. A frame cut short by the end of the input keeps what it has.
+// is a multiple of increment, across block borders; both sample arrays move
+// together. A frame cut short by the end of the input keeps what it has.
 static int decimate(const RunSettings& s, RunState& run, int count) {
   const auto n = static_cast<size_t>(count), width = static_cast<size_t>(s.channels);
   const size_t frames = (n + width - 1) / width, step = static_cast<size_t>(s.increment);
@@ -20,7 +20,6 @@ static int decimate(const RunSettings& s, RunState& run, int count) {
   for (; frame < frames; frame += step) {
     for (size_t src = frame * width; src < std::min(n, (frame + 1) * width); ++src, ++dst) {
       run.floatBlock[dst] = run.floatBlock[src];
-      run.inLongs[dst] = run.inLongs[src];
       run.inShorts[dst] = run.inShorts[src];
     }
   }
@@ -48,20 +47,14 @@ static void scale_block(const RunSettings& s, const Source* source, float* out, 
     out[i] = static_cast<float>((static_cast<double>(source[i]) - mean) * factor);
 }
 
-// The array the input mode's reader filled.
-static SampleSource source_of(const RunSettings& s) {
-  const SampleSource source = mode_traits(s.inmode)->samples;
-  if (source == SampleSource::byHeader)
-    return s.bytesPerSample == 4 ? SampleSource::byHeader : SampleSource::shorts;
-  return source;
-}
+// The array the input's reader filled, as the input's description says.
+static SampleSource source_of(const RunState& run) { return run.inputDescription.samples; }
 
 static void to_float(const RunSettings& s, RunState& run, int count) {
-  switch (source_of(s)) {
-    case SampleSource::floats: scale_block(s, run.floatBlock.data(), run.floatBlock.data(), count); return;
-    case SampleSource::byHeader: scale_block(s, run.inLongs.data(), run.floatBlock.data(), count); return;
-    case SampleSource::shorts: scale_block(s, run.inShorts.data(), run.floatBlock.data(), count); return;
-  }
+  if (source_of(run) == SampleSource::floats)
+    scale_block(s, run.floatBlock.data(), run.floatBlock.data(), count);
+  else
+    scale_block(s, run.inShorts.data(), run.floatBlock.data(), count);
 }
 
 // The second test sees the result of the first: a negative clip value turns
@@ -84,8 +77,8 @@ static void gather_statistics(const RunSettings& s, RunState& run, int count) {
 
 // Without mean, scale or clipping, 16-bit input samples pass unchanged: their
 // float values are exact and truncate back to themselves.
-static bool passes_unchanged(const RunSettings& s) {
-  return source_of(s) == SampleSource::shorts && s.scale_mean == 0 && s.scale_factor == 1 &&
+static bool passes_unchanged(const RunSettings& s, const RunState& run) {
+  return source_of(run) == SampleSource::shorts && s.scale_mean == 0 && s.scale_factor == 1 &&
          s.clip_value == 0;
 }
 
@@ -111,11 +104,12 @@ static int64_t count_wraps(const RunState& run, int count) {
   return wraps;
 }
 
-// Whether a value can leave the 16-bit range at all: 16-bit input samples
-// scaled down, or clipped inside the range, never do, and are not counted.
+// Whether a value can leave the 16-bit range at all: every input but Float ASCII
+// enters within it, and scaled down, or clipped inside the range, never leaves
+// it; such runs are not counted.
 static bool can_wrap(const RunSettings& s) {
   if (s.clip_value != 0 && std::fabs(s.clip_value) < 32767.0f) return false;
-  if (source_of(s) != SampleSource::shorts) return true;
+  if (s.readMode == MODE_FLOAT_ASCII) return true;
   const double reach = (32768.0 + std::fabs(static_cast<double>(s.scale_mean))) *
                        std::fabs(static_cast<double>(s.scale_factor));
   return !(reach < 32767.0);
@@ -145,7 +139,7 @@ static void convert_block(const RunSettings& s, RunState& run, int count, const 
 }
 
 void run_block_loop(const RunSettings& s, RunState& run, FormatStates& formats) {
-  const BlockPlan plan{passes_unchanged(s), needs_floats(s), writes_16_bit(s, formats) && can_wrap(s)};
+  const BlockPlan plan{passes_unchanged(s, run), needs_floats(s), writes_16_bit(s, formats) && can_wrap(s)};
   const auto wholeFrames = static_cast<size_t>(BUFSIZE / s.channels * s.channels);
   for (;;) {
     check_interrupt();

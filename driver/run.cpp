@@ -23,7 +23,6 @@ void run_conversion(RunSettings& s, Conversion& c) {
   open_input(s, c.run);
   read_input_header(s, c.run, c.formats);
   refuse_modes_without_samples(s, c.formats);
-  c.run.headerEnd = c.run.input.position;
   if (s.split) return run_split(s, c);
   skip_and_segment(s, c.run);
   derive_output_name(s);

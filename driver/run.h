@@ -26,9 +26,8 @@ void skip_and_segment(RunSettings& s, RunState& run);
 // The sample a time lands on: floor(time x rate + 0.5), held to 64 bits.
 int64_t nearest_sample(double time, int32_t rate);
 // Positions the input `samples` samples (all channels) after the end of its
-// header, from a pipe by reading forward; the data then left of `dataBytes`
-// (-1: to the end of the file) bounds the reads.
-void position_after_header(const RunSettings& s, RunState& run, int64_t samples, int64_t dataBytes);
+// header, from a pipe by reading forward.
+void position_after_header(const RunSettings& s, RunState& run, int64_t samples);
 // Every labelled segment of the label file into its own output ("-split").
 void run_split(RunSettings& s, Conversion& c);
 void derive_output_name(RunSettings& s);

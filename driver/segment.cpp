@@ -29,13 +29,10 @@ static int64_t saturating_add_product(int64_t a, int64_t b, int64_t c) {
   return sum;
 }
 
-// The byte the first sample read stands at: with a start time, skip_size samples
-// after the end of the header; with "-hs" alone counted from the start of the
-// file, header included, as always; MS-wav counts from its data chunk.
-static int64_t skip_target(const RunSettings& s, const RunState& run, int sampleSize) {
-  const int64_t base = s.startTime > 0 || s.inmode == MODE_MS_WAV ? run.headerEnd : 0;
+// The byte `samples` samples of the input after byte `base`.
+static int64_t byte_after(int64_t base, int64_t samples, const InputDescription& in) {
   int64_t bytes = 0, target = 0;
-  if (__builtin_mul_overflow(s.skip_size, int64_t{sampleSize}, &bytes) ||
+  if (__builtin_mul_overflow(samples, int64_t{in.sampleBytes}, &bytes) ||
       __builtin_add_overflow(base, bytes, &target)) {
     errno = EOVERFLOW;
     stop_on_errno("skip header");
@@ -43,32 +40,27 @@ static int64_t skip_target(const RunSettings& s, const RunState& run, int sample
   return target;
 }
 
-// Positions the input for the skip. A pipe is read forward instead; bytes its
+// Positions the input at `target`. A pipe is read forward instead; bytes its
 // header step consumed count toward the place.
-static void seek_input(const RunSettings& s, RunState& run) {
+static void seek_to(const RunSettings& s, RunState& run, int64_t target) {
   const ModeTraits* traits = mode_traits(s.readMode);
   if (traits == nullptr || !traits->canSeek)
     stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.readMode));
-  const int sampleSize = traits->sampleSize != 0 ? traits->sampleSize : s.bytesPerSample;
-  const int64_t target = skip_target(s, run, sampleSize);
   if (!position_input(run.input, target) && !(errno == ESPIPE && target >= 0)) stop_on_errno("skip header");
-  if (run.dataBytesLeft >= 0)
-    run.dataBytesLeft = std::max<int64_t>(0, run.dataBytesLeft - (target - run.headerEnd));
 }
 
-void position_after_header(const RunSettings& s, RunState& run, int64_t samples, int64_t dataBytes) {
-  const ModeTraits* traits = mode_traits(s.readMode);
-  if (traits == nullptr || !traits->canSeek)
-    stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.readMode));
-  const int64_t sampleSize = traits->sampleSize != 0 ? traits->sampleSize : s.bytesPerSample;
-  int64_t bytes = 0, target = 0;
-  if (__builtin_mul_overflow(samples, sampleSize, &bytes) ||
-      __builtin_add_overflow(run.headerEnd, bytes, &target)) {
-    errno = EOVERFLOW;
-    stop_on_errno("skip header");
-  }
-  if (!position_input(run.input, target)) stop_on_errno("skip header");
-  if (dataBytes >= 0) run.dataBytesLeft = std::max<int64_t>(0, dataBytes - bytes);
+// The first sample read: with a start time, skip_size samples after the end of
+// the header; with "-hs" alone counted from the start of the file, header
+// included, as always, or from the data where the input says so.
+static void seek_input(const RunSettings& s, RunState& run) {
+  const InputDescription& in = run.inputDescription;
+  const int64_t base = s.startTime > 0 || in.skipFromData ? in.dataStart : 0;
+  seek_to(s, run, byte_after(base, s.skip_size, in));
+}
+
+void position_after_header(const RunSettings& s, RunState& run, int64_t samples) {
+  const InputDescription& in = run.inputDescription;
+  seek_to(s, run, byte_after(in.dataStart, samples, in));
 }
 
 int64_t nearest_sample(double time, int32_t rate) {

@@ -106,7 +106,8 @@ void refuse_unsplittable(const RunSettings& s, const RunState& run, const std::v
 
 // Nothing left to read where the cut starts: the data or the file has ended.
 bool input_exhausted(RunState& run) {
-  if (run.dataBytesLeft == 0) return true;
+  const InputDescription& in = run.inputDescription;
+  if (in.dataLength >= 0 && run.input.position >= in.dataStart + in.dataLength) return true;
   const int c = getc(run.input.file);
   if (c == EOF) {
     check_read(run.input);
@@ -156,10 +157,10 @@ void run_split(RunSettings& s, Conversion& c) {
     manifest = open_single_output(s, run, *s.manifestFile);
     write_text(manifest, "file\tlabel\tstart\tend\tfirst_frame\tframes\n");
   }
-  const int64_t dataBytes = run.dataBytesLeft, skip = s.skip_size;
+  const int64_t skip = s.skip_size;
   int64_t delivered = 0;
   for (const Cut& cut : cuts) {
-    position_after_header(s, run, skip + cut.first * s.channels, dataBytes);
+    position_after_header(s, run, skip + cut.first * s.channels);
     if (input_exhausted(run)) {
       fflush(stdout);
       fprintf(stderr, "segment %s starts after the end of the input\n", cut.name.c_str());

@@ -3,15 +3,10 @@
 #include "formats/alaw.h"
 
 #include "formats/codecs.h"
+#include "formats/coding.h"
 
 int read_alaw_block(const RunSettings& s, RunState& run) {
-  auto& bytes = run.inBytes;
-  const int count = static_cast<int>(read_items(run.input, bytes.data(), 1, run.blockSize));
-  if (s.swapInput) swap_byte_pairs(bytes.data(), count);
-  if (s.bitReverse)
-    for (size_t i = 0; i < static_cast<size_t>(count); ++i) bytes[i] = bit_reverse8(bytes[i]);
-  for (size_t i = 0; i < static_cast<size_t>(count); ++i) run.inShorts[i] = alawDecodeTable[bytes[i]];
-  return count;
+  return read_byte_samples(run, run.blockSize, s.swapInput, s.bitReverse, alawDecodeTable);
 }
 
 void write_alaw_block(const RunSettings& s, RunState& run, int count) {

@@ -1,5 +1,5 @@
 // Sample codecs: byte-order exchange, bit reversal, A-law companding (G.711 on the
-// 13-bit linear scale, saturating out of range) and the unavailable mu-law stubs.
+// 13-bit linear scale, saturating out of range), mu-law decoding (G.711).
 #include "formats/codecs.h"
 
 #include <array>
@@ -54,6 +54,23 @@ constexpr uint8_t segment_and_mantissa(unsigned magnitude) {
 constexpr uint8_t sign_bit(int value) { return value < 0 ? 0x00 : 0x80; }
 constexpr unsigned magnitude_of(int value) { return static_cast<unsigned>(value < 0 ? -value : value); }
 
+// Decodes one mu-law byte: all bits inverted, bit 7 set for negative values,
+// bits 6-4 the segment, bits 3-0 the mantissa. The 14-bit magnitude is
+// ((2m+33) << s) - 33, bit 0 of the 16-bit scale being two places below it.
+constexpr int16_t decode_mulaw_code(uint8_t code) {
+  const unsigned bits = ~static_cast<unsigned>(code) & 0xFFu;
+  const unsigned segment = (bits >> 4) & 0x07u;
+  const unsigned mantissa = bits & 0x0Fu;
+  const int magnitude = static_cast<int>(((2 * mantissa + 33) << segment) - 33) * 4;
+  return static_cast<int16_t>((bits & 0x80u) ? -magnitude : magnitude);
+}
+
+constexpr std::array<int16_t, 256> make_mulaw_table() {
+  std::array<int16_t, 256> table{};
+  for (unsigned code = 0; code < 256; ++code) table[code] = decode_mulaw_code(static_cast<uint8_t>(code));
+  return table;
+}
+
 constexpr std::array<int16_t, 256> make_decode_table() {
   std::array<int16_t, 256> table{};
   for (unsigned code = 0; code < 256; ++code) table[code] = decode_alaw_code(static_cast<uint8_t>(code));
@@ -74,6 +91,7 @@ constexpr std::array<uint8_t, alawMagnitudeLimit> encodeMagnitudeTable = make_en
 }  // namespace
 
 constexpr std::array<int16_t, 256> alawDecodeTable = make_decode_table();
+constexpr std::array<int16_t, 256> mulawDecodeTable = make_mulaw_table();
 
 int16_t swap16(int16_t word) { return static_cast<int16_t>(uswap16(static_cast<uint16_t>(word))); }
 

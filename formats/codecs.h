@@ -1,5 +1,5 @@
 // Sample codecs shared by the file formats: byte-order exchange, bit reversal and
-// its display, A-law companding on the 13-bit linear scale, and the mu-law stubs.
+// its display, A-law companding on the 13-bit linear scale, mu-law decoding.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -10,6 +10,9 @@ inline constexpr int16_t segmentBase[8] = {1, 33, 66, 132, 264, 528, 1056, 2112}
 
 // Every A-law byte decoded, indexed by the byte; the same values as alaw_decode.
 extern const std::array<int16_t, 256> alawDecodeTable;
+// Every mu-law byte decoded (G.711) on the 16-bit scale: its 14-bit value times 4,
+// -32124 to 32124.
+extern const std::array<int16_t, 256> mulawDecodeTable;
 
 // The two bytes of a 16-bit word exchanged; the same pattern for both signednesses.
 int16_t swap16(int16_t word);
@@ -41,7 +44,7 @@ uint8_t alaw_encode(int16_t value);
 // out of range go through alaw_encode itself, so they warn just the same.
 void alaw_encode_block(const int16_t* in, uint8_t* out, int n);
 
-// The mu-law conversions are not available: each prints a message and ends the run
-// with exit code 1.
+// The mu-law conversions of the hexadecimal text mode are not available: each
+// prints a message and ends the run with exit code 1.
 [[noreturn]] void audio_u2s(uint8_t code);
 [[noreturn]] void audio_s2u(int16_t value);

@@ -6,6 +6,7 @@
 #include "formats/alaw.h"
 #include "formats/ascii.h"
 #include "formats/codecs.h"
+#include "formats/coding.h"
 #include "formats/float_ascii.h"
 #include "formats/gradient.h"
 #include "formats/htk.h"
@@ -21,16 +22,16 @@ int read_block(const RunSettings& s, RunState& run) {
   switch (s.readMode) {
     case MODE_ASCII: return read_ascii_block(s, run);
     case MODE_VAX_ILS: return read_vax_block(run);
-    case MODE_GRADIENT: return read_linear16_block(s, run, run.blockSize);
+    case MODE_GRADIENT: return read_linear16_block(run, run.blockSize, s.swapInput);
     case MODE_ALAW: return read_alaw_block(s, run);
     case MODE_ALAW_HEX: return read_alaw_hex_block(s, run);
     case MODE_FLOAT_ASCII: return read_float_ascii_block(s, run);
     case MODE_PCM: return read_pcm_block(run);
-    case MODE_MS_WAV: return read_wav_block(s, run);
+    case MODE_MS_WAV: return read_coded_block(s, run);
     case MODE_MULAW_HEX: return read_mulaw_hex_block(s, run);
-    case MODE_NIST: return read_linear16_block(s, run, run.blockSize);
+    case MODE_NIST: return read_coded_block(s, run);
     case MODE_SPDCAR: return read_spdcar_block(s, run);
-    case MODE_HTK: return read_linear16_block(s, run, run.blockSize);
+    case MODE_HTK: return read_coded_block(s, run);
     case MODE_MOTOROLA: return read_motorola_block(s, run);
     default: break;
   }
@@ -80,14 +81,24 @@ void refuse_modes_without_samples(const RunSettings& s, const FormatStates& form
   }
 }
 
+// The header step describes the input from the mode's defaults on; the samples
+// start where it leaves the input, and a channel count it found above 1 becomes
+// the run's unless "-nc" was given.
 void read_input_header(RunSettings& s, RunState& run, FormatStates& formats) {
+  run.inputDescription = mode_description(s.readMode);
   switch (s.readMode) {
-    case MODE_VAX_ILS: read_vax_header(s, run, formats.vaxIls); return;
-    case MODE_MS_WAV: read_wav_header(s, run); return;
-    case MODE_MATLAB: read_matlab_header(s, run); return;
-    case MODE_NIST: read_nist_header(s, run, formats.nist); return;
-    case MODE_HTK: read_htk_header(s, run); return;
-    default: return;
+    case MODE_VAX_ILS: read_vax_header(s, run, formats.vaxIls); break;
+    case MODE_MS_WAV: read_wav_header(s, run); break;
+    case MODE_MATLAB: read_matlab_header(s, run); break;
+    case MODE_NIST: read_nist_header(s, run, formats.nist); break;
+    case MODE_HTK: read_htk_header(s, run); break;
+    default: break;
+  }
+  InputDescription& described = run.inputDescription;
+  described.dataStart = run.input.position;
+  if (described.channels > 1 && !s.channelsGiven) {
+    s.channels = described.channels;
+    check_channel_count(s.channels);
   }
 }
 

@@ -23,7 +23,8 @@ struct FormatStates {
 int read_block(const RunSettings& s, RunState& run);
 // One block of outShorts (or floatBlock) in the output mode.
 void write_block(const RunSettings& s, RunState& run, FormatStates& formats, int count);
-// The input mode's header step: leaves the input at the first sample.
+// The input mode's header step: leaves the input at the first sample and the
+// input's description in the run state.
 void read_input_header(RunSettings& s, RunState& run, FormatStates& formats);
 // What the output mode puts in front of the samples, right after opening.
 void write_output_header(const RunSettings& s, RunState& run, FormatStates& formats);

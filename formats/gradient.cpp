@@ -4,9 +4,9 @@
 
 #include "formats/codecs.h"
 
-int read_linear16_block(const RunSettings& s, RunState& run, size_t most) {
+int read_linear16_block(RunState& run, size_t most, bool swap) {
   const int count = static_cast<int>(read_items(run.input, run.inShorts.data(), 2, most));
-  if (s.swapInput) swap_words(run.inShorts.data(), count);
+  if (swap) swap_words(run.inShorts.data(), count);
   return count;
 }
 

@@ -2,7 +2,9 @@
 // to their names and extensions, the known-extensions list. State: the name echo.
 #include "formats/registry.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstring>
 
 #include "core/stop.h"
 
@@ -12,6 +14,26 @@ void set_name_echo(bool on) { nameEcho = on; }
 
 static bool contains(const std::string& name, const char* piece) {
   return piece != nullptr && name.find(piece) != std::string::npos;
+}
+
+static bool same_ignoring_case(const std::string& extension, const char* piece) {
+  if (piece == nullptr || extension.size() != strlen(piece)) return false;
+  for (size_t i = 0; i < extension.size(); ++i)
+    if (tolower(static_cast<unsigned char>(extension[i])) != tolower(static_cast<unsigned char>(piece[i])))
+      return false;
+  return true;
+}
+
+// The mode whose piece is the name's extension (from its last '.'), in any case.
+static FileMode mode_of_extension(const std::string& own) {
+  const size_t dot = own.rfind('.');
+  if (dot == std::string::npos) return MODE_UNKNOWN;
+  const std::string extension = own.substr(dot);
+  for (const ModeTraits& row : modeTable)
+    if (same_ignoring_case(extension, row.pieces[0]) || same_ignoring_case(extension, row.pieces[1]) ||
+        same_ignoring_case(extension, row.extensionPiece))
+      return row.mode;
+  return MODE_UNKNOWN;
 }
 
 void echo_name(const std::string& name) {
@@ -26,9 +48,10 @@ FileMode FILE_MODE_FROM_NAME(const std::string& name) {
 FileMode mode_from_name(const std::string& name) {
   for (const ModeTraits& row : modeTable)
     if (row.exactName != nullptr && name == row.exactName) return row.mode;
-  // Earlier pieces win wherever they stand in the file's own name; the folders
-  // before its last '/' take no part.
+  // The file's own name (the folders before its last '/' take no part): its
+  // extension decides; otherwise earlier pieces win wherever they stand in it.
   const std::string own = name.substr(name.rfind('/') + 1);
+  if (const FileMode byExtension = mode_of_extension(own); byExtension != MODE_UNKNOWN) return byExtension;
   for (const ModeTraits& row : modeTable)
     if (contains(own, row.pieces[0]) || contains(own, row.pieces[1])) return row.mode;
   return MODE_UNKNOWN;

@@ -1,5 +1,5 @@
-// MS-wav (RIFF/WAVE): the input header with its chunk walk, the samples of an
-// MS-wav input, and the 44-byte output header with its lengths made final.
+// MS-wav (RIFF/WAVE, RF64): the input header with its chunk walk and the coding
+// it names, and the 44-byte output header with its lengths made final.
 #include "formats/wav.h"
 
 #include <sys/stat.h>
@@ -12,13 +12,16 @@
 #include "core/byte_fields.h"
 #include "core/stop.h"
 #include "formats/codecs.h"
-#include "formats/gradient.h"
+#include "formats/coding.h"
 
 namespace {
 
 using ChunkId = std::array<uint8_t, 4>;
 
 constexpr ChunkId riffId = {'R', 'I', 'F', 'F'};
+constexpr ChunkId rf64Id = {'R', 'F', '6', '4'};
+constexpr ChunkId ds64Id = {'d', 's', '6', '4'};
+constexpr ChunkId formatId = {'f', 'm', 't', ' '};
 constexpr ChunkId dataId = {'d', 'a', 't', 'a'};
 
 // Byte offsets of the two lengths in the 44-byte output header.
@@ -37,10 +40,12 @@ ChunkId read_id(InStream& in) {
   return id;
 }
 
-int32_t read_field32(InStream& in) {
+// A 32-bit field, byte-reversed with -sw.
+int32_t read_field32(InStream& in, bool swap) {
   uint8_t bytes[4];
   read_exactly(in, bytes, sizeof bytes);
-  return read_le32(bytes);
+  const int32_t value = read_le32(bytes);
+  return swap ? jswap(value) : value;
 }
 
 int16_t read_field16(InStream& in) {
@@ -67,27 +72,56 @@ ChunkId read_id_after(InStream& in, uint32_t skippedLength) {
   return id;
 }
 
-// "RIFF", its length, the form type, the id and length of the chunk that is
-// taken to be the format chunk. Returns the format chunk's length.
-int32_t read_riff_start(InStream& in, bool swap) {
+// An RF64 file's "ds64" chunk: the 64-bit RIFF, data and sample-count lengths,
+// then a table of other chunks' lengths. Returns the data length; -1 when the
+// chunk is too short to hold it.
+int64_t read_ds64(InStream& in, bool swap, uint32_t length) {
+  if (length < 24) {
+    skip_bytes(in, length);
+    return -1;
+  }
+  std::array<uint8_t, 24> fields;
+  read_exactly(in, fields.data(), fields.size());
+  skip_bytes(in, static_cast<int64_t>(length) - 24);
+  uint64_t data =
+      static_cast<uint64_t>(read_le32u(&fields[8])) | static_cast<uint64_t>(read_le32u(&fields[12])) << 32;
+  if (swap) data = __builtin_bswap64(data);
+  return data > static_cast<uint64_t>(INT64_MAX) ? -1 : static_cast<int64_t>(data);
+}
+
+// "RIFF" (or "RF64"), its length, the form type, then the chunks up to "fmt ":
+// each one before it is skipped with its chunk line, but for an RF64 file's
+// "ds64", which is read for the 64-bit data length. Returns the format chunk's
+// length.
+int32_t read_riff_start(InStream& in, bool swap, int64_t& rf64DataLength) {
   const ChunkId riff = read_id(in);
   if (verbose) {
     for (uint8_t c : riff) printf("%c", c);
     printf("\n");
   }
-  if (riff != riffId) stop_with(1, "ERROR: not a PC-wav file\n");
+  const bool rf64 = riff == rf64Id;
+  if (riff != riffId && !rf64) stop_with(1, "ERROR: not a PC-wav file\n");
   printf("seems like a PC-wav file\n");
-  int32_t riffLength = read_field32(in);
-  if (swap) riffLength = jswap(riffLength);
+  const int32_t riffLength = read_field32(in, swap);
   if (verbose) printf("len = %ld\n", static_cast<long>(riffLength));
   const ChunkId form = read_id(in);
   if (verbose) print_chunk_id(form.data());
-  const ChunkId format = read_id(in);
-  if (verbose) print_chunk_id(format.data());
-  int32_t formatLength = read_field32(in);
-  if (swap) formatLength = jswap(formatLength);
-  if (verbose) printf("len = %ld\n", static_cast<long>(formatLength));
-  return formatLength;
+  ChunkId id = read_id(in);
+  int32_t length = read_field32(in, swap);
+  while (id != formatId) {
+    const auto skipped = static_cast<uint32_t>(length);
+    if (rf64 && id == ds64Id) {
+      rf64DataLength = read_ds64(in, swap, skipped);
+    } else {
+      print_chunk_id(id.data());
+      skip_bytes(in, skipped);
+    }
+    id = read_id_after(in, skipped);
+    length = read_field32(in, swap);
+  }
+  if (verbose) print_chunk_id(id.data());
+  if (verbose) printf("len = %ld\n", static_cast<long>(length));
+  return length;
 }
 
 // The fields of the format chunk that the run uses or shows.
@@ -97,11 +131,13 @@ struct FormatFields {
   int32_t bytesPerSec = 0;
   int16_t blockAlign = 0;
   int16_t bitsPerSample = 0;
-  int subFormat = -1;  // the code of an extensible chunk's sub-format GUID
+  int subFormat = -1;         // the code of an extensible chunk's sub-format GUID
+  bool standardGuid = false;  // the GUID is one of the standard audio sub-formats
 };
 
 constexpr int16_t extensibleTag = -2;  // 0xFFFE
-// KSDATAFORMAT_SUBTYPE_PCM: 00000001-0000-0010-8000-00aa00389b71, as stored.
+// The standard sub-format GUIDs end alike: KSDATAFORMAT_SUBTYPE_PCM is
+// 00000001-0000-0010-8000-00aa00389b71, as stored; the float one begins with 3.
 constexpr std::array<uint8_t, 16> pcmSubFormat = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
                                                   0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
@@ -110,7 +146,7 @@ FormatFields read_format_fields(RunSettings& s, InStream& in) {
   FormatFields fields;
   fields.tag = read_field16(in);
   fields.channels = read_field16(in);
-  s.rate = read_field32(in);
+  s.rate = read_field32(in, false);
   if (s.swapInput) {
     fields.tag = swap16(fields.tag);
     fields.channels = swap16(fields.channels);
@@ -119,7 +155,7 @@ FormatFields read_format_fields(RunSettings& s, InStream& in) {
   printf(" version          = %d\n", fields.tag);
   printf(" channel          = %d\n", fields.channels);
   printf(" rate             = %ld\n", static_cast<long>(s.rate));
-  fields.bytesPerSec = read_field32(in);
+  fields.bytesPerSec = read_field32(in, false);
   fields.blockAlign = read_field16(in);
   fields.bitsPerSample = read_field16(in);
   if (verbose) printf("read_len = %ld\n", 16L);
@@ -128,7 +164,8 @@ FormatFields read_format_fields(RunSettings& s, InStream& in) {
 
 // The extension of a 40-byte (or longer) extensible format chunk: size, valid
 // bits, channel mask, then the sub-format GUID, whose first two bytes are the
-// code of the format it stands for (1 PCM, 3 float). Returns the bytes read.
+// code of the format it stands for (1 PCM, 3 float, 6 A-law, 7 mu-law). Returns
+// the bytes read.
 int64_t read_extension(InStream& in, bool swap, FormatFields& fields, uint32_t formatLength) {
   if (fields.tag != extensibleTag || formatLength < 40) return 0;
   std::array<uint8_t, 24> extension;
@@ -136,8 +173,9 @@ int64_t read_extension(InStream& in, bool swap, FormatFields& fields, uint32_t f
   const uint8_t* guid = &extension[8];
   int32_t first = read_le32(guid);
   if (swap) first = jswap(first);
-  const bool pcm = std::equal(pcmSubFormat.begin() + 4, pcmSubFormat.end(), guid + 4) && first == 1;
-  fields.subFormat = pcm ? 1 : static_cast<int>(first & 0xFFFF);
+  fields.standardGuid = std::equal(pcmSubFormat.begin() + 4, pcmSubFormat.end(), guid + 4) &&
+                        static_cast<uint32_t>(first) >> 16 == 0;
+  fields.subFormat = static_cast<int>(first & 0xFFFF);
   return static_cast<int64_t>(extension.size());
 }
 
@@ -149,38 +187,43 @@ uint32_t walk_to_data(InStream& in, bool swap, ChunkId id, int32_t length) {
     skip_bytes(in, skipped);
     id = read_id_after(in, skipped);
     print_chunk_id(id.data());
-    length = read_field32(in);
-    if (swap) length = jswap(length);
+    length = read_field32(in, swap);
   }
   return static_cast<uint32_t>(length);
 }
 
 // One sample of one channel: bits / 8 bytes when the block is that times the
 // channel count (interleaved channels); otherwise the block align, as written.
-int16_t sample_size_of(const FormatFields& fields) {
+int sample_size_of(const FormatFields& fields) {
   const int bits = fields.bitsPerSample;
-  if ((bits == 8 || bits == 16 || bits == 32) && fields.blockAlign == fields.channels * (bits / 8))
-    return static_cast<int16_t>(bits / 8);
+  const bool whole = bits == 8 || bits == 16 || bits == 24 || bits == 32 || bits == 64;
+  if (whole && fields.blockAlign == fields.channels * (bits / 8)) return bits / 8;
   return fields.blockAlign;
 }
 
-// What the run takes from the header, or the refusal of what it cannot read
-// right; nothing is printed after a refusal.
-void hand_to_run(RunSettings& s, RunState& run, const FormatFields& fields, uint32_t dataLength) {
-  const bool pcm = fields.tag == 1 || (fields.tag == extensibleTag && fields.subFormat == 1);
-  if (!pcm)
-    stop_with(1, "can't handle MS-wav format %d\n",
-              fields.tag == extensibleTag && fields.subFormat >= 0 ? fields.subFormat : fields.tag);
-  s.bytesPerSample = sample_size_of(fields);
-  if (s.bytesPerSample != 1 && s.bytesPerSample != 2 && s.bytesPerSample != 4)
-    stop_with(1, "can't handle %d bytes_per_sample\n", s.bytesPerSample);
-  if (fields.channels > 1 && !s.channelsGiven) {
-    s.channels = fields.channels;
-    check_channel_count(s.channels);
-  }
-  // 0 and 0xFFFFFFFF are written by programs that stream to a pipe.
-  const bool bounded = dataLength != 0 && dataLength != 0xFFFFFFFFu;
-  run.dataBytesLeft = bounded ? static_cast<int64_t>(dataLength) : -1;
+// The bytes of samples the data chunk holds; -1 for "to the end of the file":
+// 0 and 0xFFFFFFFF are written by programs that stream to a pipe, and an RF64
+// file states its length in "ds64".
+int64_t data_bytes(uint32_t dataLength, int64_t rf64DataLength) {
+  if (dataLength == 0xFFFFFFFFu && rf64DataLength > 0) return rf64DataLength;
+  return dataLength != 0 && dataLength != 0xFFFFFFFFu ? static_cast<int64_t>(dataLength) : -1;
+}
+
+// The description the run takes from the header, or the refusal of what it
+// cannot read right; nothing is printed after a refusal.
+void describe_wav(const RunSettings& s, InputDescription& d, const FormatFields& fields, int64_t dataLength) {
+  const bool extensible = fields.tag == extensibleTag && fields.subFormat >= 0;
+  const int format = extensible ? fields.subFormat : fields.tag;
+  const int bytes = sample_size_of(fields);
+  const CodingChoice choice = extensible && !fields.standardGuid ? CodingChoice{} : wav_coding(format, bytes);
+  if (!choice.knownCoding) stop_with(1, "can't handle MS-wav format %d\n", format);
+  if (choice.row == nullptr) stop_with(1, "can't handle %d bytes_per_sample\n", bytes);
+  describe_coding(d, *choice.row);
+  // -sw exchanges the bytes of 16-bit samples and neighbouring 8-bit ones.
+  d.swapBytes = s.swapInput && bytes <= 2;
+  d.channels = fields.channels;
+  d.dataLength = dataLength;
+  d.skipFromData = true;
 }
 
 // The most data bytes the two 32-bit length fields can state; beyond it both
@@ -223,15 +266,6 @@ bool data_bytes_in_file(const RunSettings& s, const RunState& run, uint64_t& dat
   return true;
 }
 
-// 8-bit samples arrive as their unsigned values 0 to 255; -sw exchanges
-// neighbouring bytes.
-int read_wav_bytes(const RunSettings& s, RunState& run, size_t most) {
-  const int count = static_cast<int>(read_items(run.input, run.inBytes.data(), 1, most));
-  if (s.swapInput) swap_byte_pairs(run.inBytes.data(), count);
-  for (size_t i = 0; i < static_cast<size_t>(count); ++i) run.inShorts[i] = run.inBytes[i];
-  return count;
-}
-
 }  // namespace
 
 void print_chunk_id(const uint8_t* id) {
@@ -244,32 +278,36 @@ void print_chunk_id(const uint8_t* id) {
 // one byte-reversed with -sw):
 //
 //  offset  field                      use
-//   0      "RIFF"                     compared; anything else is refused
+//   0      "RIFF" (or "RF64")         compared; anything else is refused
 //   4      32-bit RIFF length         shown with -v
 //   8      form type ("WAVE")         shown with -v, not checked
-//  12      chunk id ("fmt ")          shown with -v; taken as the format chunk
-//  16      32-bit format length       the chunk's bytes after the first 16 are skipped
-//  20      16-bit format tag          shown as version; 1 (PCM) or 0xFFFE
-//                                     (extensible, PCM sub-format) only
-//  22      16-bit channel count       -> channels when above 1 and no -nc
-//  24      32-bit sampling rate       -> rate
-//  28      32-bit bytes per second    shown only
-//  32      16-bit block align         shown; with the bits, -> bytesPerSample
-//  34      16-bit bits per sample     shown with -v
-//  36      extensible only: 2 size, 2 valid bits, 4 channel mask, 16 GUID
-//  20 + format length: chunks (4-byte id, 32-bit length, contents, a zero pad
-//  byte after odd contents) up to "data", whose contents are the samples; its
-//  length bounds them (0 or 0xFFFFFFFF: to the end of the file).
+//  12      chunks before "fmt "       skipped with their chunk lines; an RF64
+//                                     file's "ds64" gives the 64-bit data length
+//   +0     chunk id ("fmt ")          shown with -v
+//   +4     32-bit format length       the chunk's bytes after the first 16 are skipped
+//   +8     16-bit format tag          shown as version; with the sample size it
+//                                     selects the coding (1 PCM, 3 float, 6 A-law,
+//                                     7 mu-law, 0xFFFE extensible: its sub-format)
+//  +10     16-bit channel count       -> channels when above 1 and no -nc
+//  +12     32-bit sampling rate       -> rate
+//  +16     32-bit bytes per second    shown only
+//  +20     16-bit block align         shown; with the bits, the sample size
+//  +22     16-bit bits per sample     shown with -v
+//  +24     extensible only: 2 size, 2 valid bits, 4 channel mask, 16 GUID
+//  then chunks (4-byte id, 32-bit length, contents, a zero pad byte after odd
+//  contents) up to "data", whose contents are the samples; its length bounds
+//  them (0 or 0xFFFFFFFF: to the end of the file, or the "ds64" length).
 void read_wav_header(RunSettings& s, RunState& run) {
   InStream& in = run.input;
   const bool swap = s.swapInput;
-  const int32_t formatLength = read_riff_start(in, swap);
+  int64_t rf64DataLength = -1;
+  const int32_t formatLength = read_riff_start(in, swap, rf64DataLength);
   FormatFields fields = read_format_fields(s, in);
   const auto formatBytes = static_cast<uint32_t>(formatLength);
   const int64_t extensionBytes = read_extension(in, swap, fields, formatBytes);
   skip_bytes(in, static_cast<int64_t>(formatBytes) - 16 - extensionBytes);
   const ChunkId id = read_id(in);
-  int32_t length = read_field32(in);
+  int32_t length = read_field32(in, false);
   if (swap) {
     fields.bytesPerSec = jswap(fields.bytesPerSec);
     fields.blockAlign = swap16(fields.blockAlign);
@@ -281,7 +319,8 @@ void read_wav_header(RunSettings& s, RunState& run) {
   if (verbose) printf(" nbit = %d\n", fields.bitsPerSample);
   print_chunk_id(id.data());
   if (verbose) printf(" len = %ld\n", static_cast<long>(length));
-  hand_to_run(s, run, fields, walk_to_data(in, swap, id, length));
+  const uint32_t dataLength = walk_to_data(in, swap, id, length);
+  describe_wav(s, run.inputDescription, fields, data_bytes(dataLength, rf64DataLength));
 }
 
 // The 44-byte output header (numbers least significant byte first, most
@@ -371,21 +410,4 @@ void finish_wav_header(const RunSettings& s, RunState& run, const WavState& wav,
     fflush(stdout);
     fprintf(stderr, "%s: too long for an MS-wav header, lengths written as unknown\n", out.name.c_str());
   }
-}
-
-// Whole samples only, and none past the end of the data chunk.
-int read_wav_block(const RunSettings& s, RunState& run) {
-  const auto size = static_cast<int64_t>(s.bytesPerSample);
-  size_t most = run.blockSize;
-  if (run.dataBytesLeft >= 0)
-    most = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(most), run.dataBytesLeft / size));
-  int count = 0;
-  switch (s.bytesPerSample) {
-    case 1: count = read_wav_bytes(s, run, most); break;
-    case 2: count = read_linear16_block(s, run, most); break;
-    case 4: count = static_cast<int>(read_items(run.input, run.inLongs.data(), 4, most)); break;
-    default: stop_with(1, "can't handle %d bytes_per_sample\n", s.bytesPerSample);
-  }
-  if (run.dataBytesLeft >= 0) run.dataBytesLeft -= count * size;
-  return count;
 }

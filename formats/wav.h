@@ -1,5 +1,5 @@
-// MS-wav (RIFF/WAVE, file mode 11): the input header and its chunk walk, the
-// input's samples, and the 44-byte header in front of an MS-wav output.
+// MS-wav (RIFF/WAVE, file mode 11): the input header and its chunk walk, and the
+// 44-byte header in front of an MS-wav output.
 #pragma once
 #include <cstdint>
 
@@ -11,7 +11,7 @@ struct WavState {
 };
 
 // Reads the RIFF header up to the contents of the "data" chunk; sets rate and
-// bytesPerSample.
+// describes the samples (coding, size, channels, data length), or refuses them.
 void read_wav_header(RunSettings& s, RunState& run);
 // Writes the 44-byte header from rate, length and channels as they stand.
 void write_wav_header(const RunSettings& s, RunState& run, WavState& wav);
@@ -21,5 +21,3 @@ void write_wav_header(const RunSettings& s, RunState& run, WavState& wav);
 void finish_wav_header(const RunSettings& s, RunState& run, const WavState& wav, bool checked);
 // Prints "chunk: <" the four bytes ">".
 void print_chunk_id(const uint8_t* id);
-// One block of samples of 1, 2 or 4 bytes each, by bytesPerSample.
-int read_wav_block(const RunSettings& s, RunState& run);

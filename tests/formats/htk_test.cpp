@@ -7,7 +7,7 @@ namespace {
 
 constexpr auto npos = std::string::npos;
 
-std::string htk_le(uint32_t period) { return le32(3) + le32(period) + le16(2) + le16(9); }
+std::string htk_le(uint32_t period) { return le32(3) + le32(period) + le16(2) + le16(0); }
 
 using HtkTest = SndconvTest;
 
@@ -16,8 +16,11 @@ TEST_F(HtkTest, RateFromThePeriodInEitherByteOrder) {
   EXPECT_EQ(convert({"-ns", "in.htk", "out.asc"}),
             "in.htk\nout.asc\ninmode = HTK,   outmode = ASCII\nsampling rate = 16000\n" + nsample_line(3, 0));
   EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n");
+  // The sample size 2 reads 512 in the other byte order: the file's own is found.
+  EXPECT_NE(convert({"-sw", "-ns", "in.htk", "out.asc"}).find("sampling rate = 16000\n"), npos);
+  EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n");
 
-  dir.write("in.htk", be32(3) + be32(625) + be16(2) + be16(9) + be16(1) + be16(0xFFFF) + be16(500));
+  dir.write("in.htk", be32(3) + be32(625) + be16(2) + be16(0) + be16(1) + be16(0xFFFF) + be16(500));
   std::string out = convert({"-v", "-sw", "-ns", "in.htk", "out.asc"});
   EXPECT_NE(out.find(" WARNUNG !! jswap:: in = 50331648, 3000000,  out =  3, 3\n"
                      " WARNUNG !! jswap:: in = 1895956480, 71020000,  out =  625, 271\n"
@@ -25,6 +28,18 @@ TEST_F(HtkTest, RateFromThePeriodInEitherByteOrder) {
             npos)
       << out;
   EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n");
+  // HTK's own order, most significant byte first, reads so without -sw too.
+  EXPECT_NE(convert({"-ns", "in.htk", "out.asc"}).find("sampling rate = 16000\n"), npos);
+  EXPECT_EQ(dir.read("out.asc"), "1\n-1\n500\n");
+}
+
+TEST_F(HtkTest, FeatureFilesAreRefused) {
+  // MFCC_E (6 + 0x40) in 10 ms frames of 13 coefficients.
+  dir.write("in.htk", be32(2) + be32(100000) + be16(52) + be16(0x46) + std::string(104, '\1'));
+  const ProgramResult r = sndconv({"-sw", "in.htk", "out.asc"});
+  EXPECT_TRUE(r.out.ends_with("sampling rate = 100\ncan't handle HTK parameter kind 70\n")) << r.out;
+  EXPECT_EQ(r.code, 1);
+  EXPECT_FALSE(dir.exists("out.asc"));
 }
 
 TEST_F(HtkTest, RateIsTruncated) {

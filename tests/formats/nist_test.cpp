@@ -73,10 +73,11 @@ TEST_F(NistTest, SpeakerIdAndTransliterationTakeFixedPositions) {
   // The last of three length digits leads the transliteration; blanks become underscores.
   EXPECT_NE(out.find("id: a_s\ntr: 0_x__y\n"), npos) << out;
 
-  // Values that reach the end of the header text are cut there.
-  dir.write("in.nis", "NIST_1A\n     64\nspeaker_id -s3 ab");
+  // Values that reach the end of the header text are cut there; DEL is no
+  // character of a name either.
+  dir.write("in.nis", "NIST_1A\n     64\nspeaker_id -s3 a\x7f");
   out = convert({"in.nis", "-"});
-  EXPECT_NE(out.find("id: ab\n"), npos) << out;
+  EXPECT_NE(out.find("id: a_\n"), npos) << out;
   dir.write("in.nis", "NIST_1A\n     64\ntransliteration -s5 ab cd");
   out = convert({"in.nis", "-"});
   EXPECT_NE(out.find("tr: ab_cd\n"), npos) << out;
@@ -127,6 +128,41 @@ TEST_F(NistTest, DisplayShowsTheHeaderAndEndsTheRun) {
   EXPECT_EQ(r.out, "inmode = NIST,   outmode = NONE\nsample_rate -i 8000 \nsample_count -i 3 \nend_head \n");
 }
 
+TEST_F(NistTest, CodingsItCannotReadAreRefusedBeforeAnyOutput) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"sample_coding -s26 pcm,embedded-shorten-v2.00\n",
+       "can't handle NIST sample_coding pcm,embedded-shorten-v2.00\n"},
+      {"sample_coding -s7 wavpack\nsample_n_bytes -i 2\n", "can't handle NIST sample_coding wavpack\n"},
+      {"sample_n_bytes -i 5\n", "can't handle 5 bytes_per_sample\n"},
+      {"sample_coding -s4 ulaw\nsample_n_bytes -i 2\n", "can't handle 2 bytes_per_sample\n"},
+  };
+  for (const auto& [fields, message] : cases) {
+    dir.write("in.nis", nist_file("sample_rate -i 8000\n" + fields + "end_head\n", 1024, {1, 2}));
+    const ProgramResult r = sndconv({"in.nis", "out.voc"});
+    EXPECT_TRUE(r.out.ends_with("length: -1\n" + message)) << r.out;
+    EXPECT_EQ(r.code, 1);
+    EXPECT_FALSE(dir.exists("out.voc"));
+  }
+}
+
+TEST_F(NistTest, AlawFieldsWhateverTheirTypeMark) {
+  // As libsndfile writes them; the same bytes as an A-law file, times 8.
+  std::string codes;
+  for (int code = 0; code < 256; ++code) codes += static_cast<char>(code);
+  dir.write("in.nis", nist_file("sample_coding -s4 alaw\nsample_n_bytes -s1 1\nend_head\n", 1024) + codes);
+  dir.write("in.ala", codes);
+  for (const std::string bits : {"", "-br"}) {
+    convert({bits.empty() ? "-ns" : bits, "in.nis", "nist.asc"});
+    convert({bits.empty() ? "-ns" : bits, "-s", "8", "in.ala", "alaw.asc"});
+    EXPECT_EQ(dir.read("nist.asc"), dir.read("alaw.asc")) << bits;
+  }
+  // mu-law by either name: G.711's largest and smallest magnitudes, times 4.
+  dir.write("in.nis",
+            nist_file("sample_coding -s6 mu-law\nend_head\n", 1024) + std::string("\x00\xff\x7f\x80\x8f", 5));
+  convert({"in.nis", "out.asc"});
+  EXPECT_EQ(dir.read("out.asc"), "-32124\n0\n0\n32124\n16764\n");
+}
+
 TEST_F(NistTest, HeadersOutsideTheLayoutAreCorrupt) {
   const std::string corrupt = "NIST header is corrupt \n";
   const std::vector<std::string> files = {
@@ -134,6 +170,7 @@ TEST_F(NistTest, HeadersOutsideTheLayoutAreCorrupt) {
       "NIST_1A\n   1024",                               // the length line has none either
       "NIST_1A\n  abc\nend_head\n",                     // no number
       "NIST_1A\n   -16\nend_head\n",                    // negative
+      "NIST_1A\n     10\nend_head\n",                   // shorter than its own two lines
       std::string(300, 'N') + "\n   1024\nend_head\n",  // longer than a line may be
       std::string(2048, 'x') + "\n   1024\n",           // the line feed lies beyond the buffer
   };
@@ -183,22 +220,16 @@ TEST(NistFieldTest, HeaderLengthOfTheSecondLine) {
   EXPECT_EQ(out, "NIST header is corrupt \n");
 }
 
-TEST(NistFieldTest, SpeakerInfoStaysInsideTheBuffer) {
-  // A header with no zero byte: the last byte is made the end of the text.
-  std::array<char, 2048> header;
-  header.fill('z');
-  const std::string start = "NIST_1A\n   2048\n";
-  std::copy(start.begin(), start.end(), header.begin());
-  const std::string tail = "transliteration -s99 ab";
-  std::copy(tail.begin(), tail.end(), header.end() - static_cast<long>(tail.size()));
-  std::string id = "0", tr = "unknown";
-  CaptureStdout();
-  nist_speaker_info(header, id, tr);
-  const std::string out = GetCapturedStdout();
-  EXPECT_EQ(out, "NIST_1A\n   2048\ntr: a\n");
-  EXPECT_EQ(tr, "a");
-  EXPECT_EQ(id, "0");
-  EXPECT_EQ(header.back(), '\0');
+TEST_F(NistTest, FieldsComeFromTheStatedLengthOnly) {
+  // Without a zero byte the text runs on into the samples; what stands there
+  // (and the part of a value past the stated length) is no header field.
+  const std::string header = "NIST_1A\n     64\nsample_count -i 2\ndb -s6 abcde\nsample_rate -i 16";
+  ASSERT_EQ(header.size(), 64u);
+  const std::string samples = "000\nspeaker_id -s3 xyz\nsample_coding -s4 ulaw\n";
+  dir.write("in.nis", header + samples);
+  const std::string out = convert({"-ns", "in.nis", "out.voc"});
+  EXPECT_NE(out.find("   64\nsampling rate: 16\nlength: 2\n"), npos) << out;
+  EXPECT_EQ(dir.read("out.voc"), samples);
 }
 
 }  // namespace

@@ -14,16 +14,27 @@ class RegistryTest : public ::testing::Test {
   void TearDown() override { set_name_echo(true); }
 };
 
-TEST_F(RegistryTest, EarlierPiecesWinAnywhereInTheFilesOwnName) {
+TEST_F(RegistryTest, TheExtensionDecidesInAnyCase) {
   const std::pair<const char*, int> cases[] = {
-      {"x.dat.wav", MODE_ASCII},
-      {"a.au.wav", MODE_SUN_AUDIO},
-      {"song.au.asc", MODE_SUN_AUDIO},
-      {"data.asc/take1.wav", MODE_MS_WAV},
+      {"x.dat.wav", MODE_MS_WAV},    {"a.au.wav", MODE_MS_WAV},
+      {"song.au.asc", MODE_ASCII},   {"take1.sample.wav", MODE_MS_WAV},
+      {"take.pcm.wav", MODE_MS_WAV}, {"utt1.fast.wav", MODE_MS_WAV},
+      {"TAKE1.WAV", MODE_MS_WAV},    {"x.Dev", MODE_SPDCAR},
+      {"a.fas.sam", MODE_VAX_ILS},   {"x.sph", MODE_NIST},
+      {"X.SPH", MODE_NIST},          {"x.sph.asc", MODE_ASCII},
+      {"x.wav.HWAV", MODE_HTK},      {"data.asc/take1.wav", MODE_MS_WAV},
+      {"run.data/.asc", MODE_ASCII},
+  };
+  for (const auto& [name, mode] : cases) EXPECT_EQ(FILE_MODE_FROM_NAME(name), mode) << name;
+}
+
+TEST_F(RegistryTest, OtherwiseEarlierPiecesWinAnywhereInTheFilesOwnName) {
+  const std::pair<const char*, int> cases[] = {
       {"x.mulaw", MODE_MULTI_CHANNEL},
-      {"x.hwav", MODE_HTK},
       {"x.nist", MODE_NIST},
       {"x.vocal", MODE_GRADIENT},
+      {"a.au.dat.x", MODE_SUN_AUDIO},
+      {"x.fas.nis1", MODE_FLOAT_ASCII},
       {"x.mat", MODE_MATLAB},
       {"x.DEV", MODE_SPDCAR},
       {"x.dev", MODE_SPDCAR},
@@ -38,7 +49,6 @@ TEST_F(RegistryTest, EarlierPiecesWinAnywhereInTheFilesOwnName) {
       {"x.wav", MODE_MS_WAV},
       {"x.htk", MODE_HTK},
       {"x.mul", MODE_MULTI_CHANNEL},
-      {"a.fas.sam", MODE_FLOAT_ASCII},
       {"dir.voc/x.ala", MODE_ALAW},
       {"run.data/out.wav", MODE_MS_WAV},
       {"x.audio/a.wav", MODE_MS_WAV},
@@ -49,7 +59,7 @@ TEST_F(RegistryTest, EarlierPiecesWinAnywhereInTheFilesOwnName) {
 }
 
 TEST_F(RegistryTest, UnknownNamesAndSpecialNames) {
-  for (const char* name : {"x.WAV", "x.Dev", "x.m", "-x", "---", "+", "", "wav"})
+  for (const char* name : {"x.m", "x.sphere", "x.SPHx", "-x", "---", "+", "", "wav", "WAV"})
     EXPECT_EQ(FILE_MODE_FROM_NAME(name), MODE_UNKNOWN) << name;
   EXPECT_EQ(FILE_MODE_FROM_NAME("-"), MODE_NONE);
   EXPECT_EQ(FILE_MODE_FROM_NAME("--"), MODE_STDIN_A);

@@ -63,6 +63,26 @@ TEST_F(WavReadTest, ChunkWalkSkipsOtherChunksAndPadBytes) {
   EXPECT_EQ(dir.read("out.asc"), "11\n-12\n");
 }
 
+TEST_F(WavReadTest, ChunksBeforeTheFormatChunkAndRf64) {
+  const std::string fmt = chunk("fmt ", format_body(1, 1, 8000, 2, 16));
+  dir.write("in.wav", riff(chunk("JUNK", std::string(28, '\0')) + chunk("bext", "odd") +
+                           std::string(1, '\0') + fmt + chunk("data", le16_bytes({11, -12}))));
+  std::string lines = formatLines8k;
+  lines.insert(lines.find('\n') + 1, "chunk: <JUNK>\nchunk: <bext>\n");
+  EXPECT_EQ(convert({"-ns", "in.wav", "out.asc"}), head + lines + "chunk: <data>\n" + nsample_line(2, 0));
+  EXPECT_EQ(dir.read("out.asc"), "11\n-12\n");
+
+  // RF64: the data chunk says 0xFFFFFFFF, "ds64" the 4 bytes of data; the lines
+  // are those of a RIFF file.
+  const std::string ds64 =
+      chunk("ds64", le32(60) + le32(0) + le32(4) + le32(0) + le32(2) + le32(0) + le32(0));
+  dir.write("in.wav", "RF64" + le32(0xFFFFFFFF) + "WAVE" + ds64 + fmt + "data" + le32(0xFFFFFFFF) +
+                          le16_bytes({11, -12, 13}));
+  EXPECT_EQ(convert({"-ns", "in.wav", "out.asc"}),
+            head + formatLines8k + "chunk: <data>\n" + nsample_line(2, 0));
+  EXPECT_EQ(dir.read("out.asc"), "11\n-12\n");
+}
+
 TEST_F(WavReadTest, LongerFormatChunksAreSkipped) {
   const std::string data = chunk("data", le16_bytes({7, -8}));
   dir.write("in.wav", riff(chunk("fmt ", format_body(1, 1, 8000, 2, 16) + le16(0)) + data));
@@ -71,9 +91,10 @@ TEST_F(WavReadTest, LongerFormatChunksAreSkipped) {
   EXPECT_EQ(dir.read("out.asc"), "7\n-8\n");
 
   // WAVE_FORMAT_EXTENSIBLE: 40 bytes, the tag shown as a signed number; read
-  // when its sub-format is PCM, refused with the sub-format's code otherwise.
+  // when its sub-format is PCM, refused with the sub-format's code when it is
+  // one no coding has (2, ADPCM).
   const std::string pcmGuid("\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 16);
-  for (const char first : {'\x01', '\x03'}) {
+  for (const char first : {'\x01', '\x02'}) {
     const std::string extension = le16(22) + le16(16) + le32(4) + std::string(1, first) + pcmGuid.substr(1);
     dir.write("in.wav", riff(chunk("fmt ", format_body(0xFFFE, 1, 8000, 2, 16) + extension) +
                              chunk("fact", le32(2)) + data));
@@ -83,24 +104,24 @@ TEST_F(WavReadTest, LongerFormatChunksAreSkipped) {
     if (first == '\x01')
       EXPECT_EQ(dir.read("out.asc"), "7\n-8\n");
     else
-      EXPECT_TRUE(r.out.ends_with("chunk: <data>\ncan't handle MS-wav format 3\n")) << r.out;
+      EXPECT_TRUE(r.out.ends_with("chunk: <data>\ncan't handle MS-wav format 2\n")) << r.out;
   }
 }
 
 TEST_F(WavReadTest, SampleWidthFollowsBlockAlign) {
-  // 8 bits: the unsigned byte values, no offset removed; -sw exchanges neighbours.
+  // 8 bits: unsigned, 128 is silence.
   dir.write("in.wav", riff(chunk("fmt ", format_body(1, 1, 8000, 1, 8)) +
                            chunk("data", std::string("\x00\x80\xff", 3))));
   convert({"in.wav", "out.asc"});
-  EXPECT_EQ(dir.read("out.asc"), "0\n128\n255\n");
+  EXPECT_EQ(dir.read("out.asc"), "-32768\n0\n32512\n");
 
-  // 4 bytes: 32-bit words; the statistics see the whole value.
+  // 4 bytes: 32-bit words on the 16-bit scale; the statistics see the fraction.
   dir.write("in.wav", riff(chunk("fmt ", format_body(1, 1, 8000, 4, 32)) +
                            chunk("data", le32(70000) + le32(static_cast<uint32_t>(-70000)) + "\x01\x02")));
   std::string out = convert({"in.wav", "out.asc"});
-  EXPECT_NE(out.find("max       =    70000.00\n"), npos) << out;
+  EXPECT_NE(out.find("max       =        1.07\n"), npos) << out;
   // The data chunk's 8 bytes: the 2 bytes after it are no sample.
-  EXPECT_EQ(dir.read("out.asc"), "4464\n-4464\n");
+  EXPECT_EQ(dir.read("out.asc"), "1\n-1\n");
 }
 
 TEST_F(WavReadTest, EightBitSwapExchangesNeighbours) {
@@ -111,7 +132,7 @@ TEST_F(WavReadTest, EightBitSwapExchangesNeighbours) {
   std::string out = convert({"-sw", "in.wav", "out.asc"});
   EXPECT_NE(out.find(" rate             = 8000\n bytes_per_sec    = 8000\n bytes_per_sample = 1\n"), npos)
       << out;
-  EXPECT_EQ(dir.read("out.asc"), "128\n0\n255\n");
+  EXPECT_EQ(dir.read("out.asc"), "0\n-32768\n32512\n");
 }
 
 TEST_F(WavReadTest, SwapFlagReadsBigEndianHeaders) {
@@ -272,7 +293,7 @@ TEST_F(WavWriteTest, EightBitInputGivesSixteenBitOutput) {
   convert({"in.wav", "out.wav"});
   const std::string wav = dir.read("out.wav");
   EXPECT_EQ(wav.substr(24, 12), le32(11025) + le32(22050) + le16(2) + le16(16));
-  EXPECT_EQ(wav.substr(40), le32(8) + le16_bytes({0, 128, 255, 1}));
+  EXPECT_EQ(wav.substr(40), le32(8) + le16_bytes({-32768, 0, 32512, -32512}));
 }
 
 }  // namespace
