@@ -98,7 +98,7 @@ void refuse_unsplittable(const RunSettings& s, const RunState& run, const std::v
     const ModeTraits* traits = mode_traits(s.readMode);
     if ((cut.first > 0 || s.skip_size != 0) && (traits == nullptr || !traits->canSeek))
       stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.readMode));
-    names.push_back(cut.name);
+    if (s.outmode != MODE_NONE) names.push_back(cut.name);  // "-" writes no file at all
   }
   if (s.manifestFile) names.push_back(*s.manifestFile);
   refuse_output_names(s, run, names);
