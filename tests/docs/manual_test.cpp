@@ -209,7 +209,7 @@ TEST(ManualPages, ExamplesRunAsWritten) {
   for (size_t i = 0; i < clicks.size(); ++i) EXPECT_EQ(clicks[i], i % 800 == 1 && i > 1 ? 10000 : 0) << i;
 }
 
-TEST(Install, PutsBothProgramsPagesAndCompletionUnderThePrefix) {
+TEST(Install, PutsBothProgramsPagesCompletionAndLicenseUnderThePrefix) {
   TempDir prefix;
   const ProgramResult r =
       run_program(CMAKE_BIN, {"--install", BUILD_DIR, "--prefix", prefix.path()}, prefix.path());
@@ -227,6 +227,7 @@ TEST(Install, PutsBothProgramsPagesAndCompletionUnderThePrefix) {
     EXPECT_TRUE(same_bytes(prefix.read(std::string("share/bash-completion/completions/") + program),
                            source_text("completion/tamsel_audio_tools.bash")))
         << program;
+  EXPECT_EQ(prefix.read("share/doc/tamsel-audio-tools/copyright"), source_text("LICENSE"));
   const ProgramResult banner = run_program(prefix.file("bin/sndconv"), {"-V"}, prefix.path());
   EXPECT_EQ(banner.out, "Tamsel Audio Conversion Tool,  Version 2.37\n");
   const ProgramResult help = run_program(prefix.file("bin/tonemaker"), {"-h"}, prefix.path());
