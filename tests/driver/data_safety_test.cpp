@@ -218,10 +218,13 @@ TEST_F(DataSafetyTest, CountsAndPositionsPassTwoToThe31) {
   const ProgramResult r = sndconv({"-ns", sparse, "-"});
   const ProgramResult cut = sndconv({"-L", "-at", "268435.375", "-r", "8000", sparse, "-"});
   const ProgramResult limit = sndconv({"-ns", "-l", "2147483690", "-hs", "5", sparse, "-"});
+  const ProgramResult counted = sndconv({"-ns", "-L", "-LF", "n.txt", sparse, "-"});
   fs::remove(sparse);
   EXPECT_NE(r.out.find(nsample_line(2147483700, 268435.4625)), std::string::npos) << r.out;
   EXPECT_EQ(cut.out, "skip_size = 2147483000\n700\n");
   EXPECT_NE(limit.out.find(nsample_line(2147483690, 268435.46125)), std::string::npos) << limit.out;
+  EXPECT_EQ(counted.out, "2147483700\n");
+  EXPECT_EQ(dir.read("n.txt"), "2147483700\n");
 
   // A declared length beyond the header's 32-bit fields: both say "unknown"
   // where the header stays as first written (a pipe).
