@@ -7,20 +7,11 @@
 #include "formats/dispatch.h"
 #include "formats/registry.h"
 #include "tests/driver/sndconv_fixture.h"
+#include "tests/formats/g711_values.h"
 
 namespace {
 
 using ReadersTest = SndconvTest;
-
-// G.711 A-law reconstruction value of a code, on the 13-bit scale, from the
-// recommendation's segment rule.
-int g711(unsigned code) {
-  const unsigned bits = code ^ 0x55u;
-  const int segment = static_cast<int>((bits >> 4) & 7u);
-  const int mantissa = static_cast<int>(bits & 15u);
-  const int magnitude = segment == 0 ? 2 * mantissa + 1 : (2 * mantissa + 33) << (segment - 1);
-  return (bits & 0x80u) ? magnitude : -magnitude;
-}
 
 std::string repeated(const std::string& token, int n) {
   std::string text;
@@ -37,7 +28,7 @@ TEST_F(ReadersTest, AlawBytesDecodeToG711Values) {
   std::vector<int> expected;
   for (unsigned code = 0; code < 256; ++code) {
     bytes.push_back(static_cast<char>(code));
-    expected.push_back(g711(code));
+    expected.push_back(alaw_value(code));
   }
   dir.write("in.ala", bytes);
   convert({"in.ala", "out.asc"});
@@ -55,7 +46,7 @@ TEST_F(ReadersTest, AlawPairExchangeLeavesAnOddLastByte) {
     std::vector<int> expected;
     for (int i = 0; i < n; ++i) {
       const int partner = (i ^ 1) < n ? (i ^ 1) : i;
-      expected.push_back(g711(static_cast<uint8_t>(bytes[partner])));
+      expected.push_back(alaw_value(static_cast<uint8_t>(bytes[partner])));
     }
     dir.write("in.ala", bytes);
     std::string out = convert({"-v", "-sw", "in.ala", "out.asc"});
