@@ -6,7 +6,7 @@ namespace {
 
 using ReportTest = SndconvTest;
 
-const std::string head = "in.asc\n-\ninmode = ASCII,   outmode = NONE\n";
+const std::string reportHead = "in.asc\n-\ninmode = ASCII,   outmode = NONE\n";
 
 TEST_F(ReportTest, EmptyInputPrintsOnlyTheCount) {
   dir.write("in.asc", "");
@@ -19,14 +19,14 @@ TEST_F(ReportTest, EmptyInputPrintsOnlyTheCount) {
 
 TEST_F(ReportTest, FullReportOfFourSamples) {
   dir.write("in.asc", "1 2 3 4\n");
-  EXPECT_EQ(convert({"-S", "in.asc", "-"}), head + nsample_line(4, 4.0 / 8000) +
+  EXPECT_EQ(convert({"-S", "in.asc", "-"}), reportHead + nsample_line(4, 4.0 / 8000) +
                                                 "min       =        1.00\n"
                                                 "max       =        4.00\n"
                                                 "mean      =        2.50\n"
                                                 "energy    =         7.5,  std =    1.11803\n"
                                                 "psi1        =     6.66667\n"
                                                 "psi1/psi0   =     0.88889\n");
-  EXPECT_EQ(convert({"-ns", "in.asc", "-"}), head + nsample_line(4, 4.0 / 8000));
+  EXPECT_EQ(convert({"-ns", "in.asc", "-"}), reportHead + nsample_line(4, 4.0 / 8000));
 }
 
 TEST_F(ReportTest, DurationUsesTheRate) {

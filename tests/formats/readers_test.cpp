@@ -19,10 +19,6 @@ std::string repeated(const std::string& token, int n) {
   return text;
 }
 
-bool ends_with(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 TEST_F(ReadersTest, AlawBytesDecodeToG711Values) {
   std::string bytes;
   std::vector<int> expected;
@@ -83,16 +79,16 @@ TEST_F(ReadersTest, TextStopsNameTheValuesAcceptedBefore) {
   // The 1001st value is bad: the first block was written and stays.
   dir.write("in.ahx", repeated("D5", 1000) + "zz\n");
   ProgramResult late = sndconv({"in.ahx", "out.asc"});
-  EXPECT_TRUE(ends_with(late.out, "unrecognizable input in file in.ahx at line 1000\n")) << late.out;
+  EXPECT_TRUE(late.out.ends_with("unrecognizable input in file in.ahx at line 1000\n")) << late.out;
   EXPECT_EQ(late.code, 1);
   EXPECT_EQ(dir.read("out.asc"), repeated("1", 1000));
   // Each value is scanned where the previous one stopped.
   dir.write("in.ahx", "D5G 55");
   ProgramResult glued = sndconv({"in.ahx", "-"});
-  EXPECT_TRUE(ends_with(glued.out, "at line 1\n")) << glued.out;
+  EXPECT_TRUE(glued.out.ends_with("at line 1\n")) << glued.out;
   dir.write("in.fas", "1.0 2 abc");
   ProgramResult text = sndconv({"in.fas", "-"});
-  EXPECT_TRUE(ends_with(text.out, "unrecognizable input in file in.fas at line 2\n")) << text.out;
+  EXPECT_TRUE(text.out.ends_with("unrecognizable input in file in.fas at line 2\n")) << text.out;
   EXPECT_EQ(text.code, 1);
 }
 
@@ -144,7 +140,7 @@ TEST_F(ReadersTest, MotorolaLeadingZerosReadAsDecimal) {
   for (const char* bad : {"abc", "-", "--5", "-+5", "0x1A"}) {
     dir.write("bad.io", std::string("7 -08 ") + bad + " 9\n");
     ProgramResult r = sndconv({"bad.io", "out.asc"});
-    EXPECT_TRUE(ends_with(r.out, "unrecognizable input in file bad.io at line 2\n")) << bad << r.out;
+    EXPECT_TRUE(r.out.ends_with("unrecognizable input in file bad.io at line 2\n")) << bad << r.out;
     EXPECT_EQ(r.code, 1) << bad;
   }
 }
@@ -156,13 +152,13 @@ TEST_F(ReadersTest, MulawHexStopsAtTheFirstValue) {
   dir.write("in.mhx", "\n80 81\n");
   ProgramResult r = sndconv({"in.mhx", "out.asc"});
   EXPECT_TRUE(
-      ends_with(r.out, "inmode = mu-law hex,   outmode = ASCII\nfunction audio_u2s not implemented on PC\n"))
+      r.out.ends_with("inmode = mu-law hex,   outmode = ASCII\nfunction audio_u2s not implemented on PC\n"))
       << r.out;
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(dir.read("out.asc"), "");
   dir.write("in.mhx", "zz");
   ProgramResult bad = sndconv({"in.mhx", "out.asc"});
-  EXPECT_TRUE(ends_with(bad.out, "unrecognizable input in file in.mhx at line 0\n")) << bad.out;
+  EXPECT_TRUE(bad.out.ends_with("unrecognizable input in file in.mhx at line 0\n")) << bad.out;
 }
 
 TEST_F(ReadersTest, DirectoryInputIsAReadError) {

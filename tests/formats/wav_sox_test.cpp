@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr auto npos = std::string::npos;
-
 std::vector<int> byte_values(const std::string& bytes) {
   std::vector<int> values;
   for (char c : bytes) values.push_back(static_cast<uint8_t>(c));
