@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds both programs and every test in build/ and runs the tests. On Debian or Ubuntu,
+# Builds both programs and every test in build/ and runs the tests but the slow ones
+# (label "slow": ctest --test-dir build -L slow runs them). On Debian or Ubuntu,
 # what the machine lacks is installed first with apt-get, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -30,4 +31,4 @@ fi
 
 cmake -S . -B build -DBUILD_TESTING=ON
 cmake --build build -j2
-ctest --test-dir build -j2 --output-on-failure --no-tests=error
+ctest --test-dir build -j2 --output-on-failure --no-tests=error -LE slow

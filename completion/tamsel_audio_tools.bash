@@ -1,5 +1,6 @@
 # Bash completion for sndconv and tonemaker: their option words, and for sndconv the
-# name pieces that choose a file mode. Installed once under each program's name.
+# name pieces that choose a file mode, on each side those it can use. Installed once
+# under each program's name.
 
 # Completes the current word with files and folders.
 _tamsel_files() {
@@ -9,14 +10,18 @@ _tamsel_files() {
 
 _sndconv() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-  local pieces='.au .asc .dat .fas .sam .voc .ala .ahx .mhx .pcm .asm .wav .mat .nis .sph .dev .DEV .htk .hwav
-    .io .mul'
+  # .mat input shows its header only; .au and .mhx are named but work on neither side.
+  local inputs='.asc .dat .fas .sam .voc .ala .ahx .pcm .wav .mat .nis .sph .dev .DEV .htk .hwav .io'
+  local outputs='.asc .dat .fas .sam .voc .ala .ahx .asm .wav .mul'
   local options='-v -xi -xo -sw -swo -br -C -c -s -S -ns -N -at -et -m -R -L -LF -l -ai -r -le -LI -hs
     -nc -inc -i -cm -cm_tr -cm_id -lf -lfo -tier -split -manifest -o -I -O -a_s -a_adpcm -a_lin -a_r2l -a_h -a_c -h -?'
   COMPREPLY=()
   case $prev in
-    -i | -o)
-      mapfile -t COMPREPLY < <(compgen -W "$pieces - -- ++" -- "$cur")
+    -i)
+      mapfile -t COMPREPLY < <(compgen -W "$inputs --" -- "$cur")
+      return ;;
+    -o)
+      mapfile -t COMPREPLY < <(compgen -W "$outputs - ++" -- "$cur")
       return ;;
     -LF | -LI | -lf | -lfo | -I | -O | -manifest)
       _tamsel_files "$cur"
@@ -31,7 +36,7 @@ _sndconv() {
     -*) mapfile -t COMPREPLY < <(compgen -W "$options - --" -- "$cur") ;;
     +*) COMPREPLY=(++) ;;
     .*)  # an output name of just a piece is written beside the input
-      mapfile -t COMPREPLY < <(compgen -W "$pieces" -- "$cur")
+      mapfile -t COMPREPLY < <(compgen -W "$outputs" -- "$cur")
       _tamsel_files "$cur" ;;
     *) _tamsel_files "$cur" ;;
   esac

@@ -1,8 +1,7 @@
 // What users and administrators expect around the two programs: "--help" and "--version"
 // as the only argument, and a Debian package with the programs, pages and completion.
 #include <gtest/gtest.h>
-
-#include <set>
+#include <unistd.h>
 
 #include "tests/docs/docs_support.h"
 
@@ -34,7 +33,7 @@ TEST(Conventions, HelpAndVersionAsTheOnlyArgument) {
   EXPECT_EQ(run_alone(TONEMAKER_BIN, "--version").out, tonemakerHelp.substr(0, tonemakerHelp.find('\n') + 1));
 }
 
-TEST(Package, DebHoldsBothProgramsPagesAndCompletion) {
+TEST(Package, DebHoldsProgramsGzippedPagesCompletionAndLicense) {
   if (!file_exists("/usr/bin/dpkg-deb")) GTEST_SKIP() << "dpkg-deb is needed to look into the package";
   TempDir dir;
   const ProgramResult made = run_program(
@@ -45,20 +44,20 @@ TEST(Package, DebHoldsBothProgramsPagesAndCompletion) {
     if (entry.path().extension() == ".deb") deb = entry.path().string();
   ASSERT_FALSE(deb.empty()) << made.out;
 
-  const ProgramResult version = run_program("/usr/bin/dpkg-deb", {"-f", deb, "Version"}, dir.path());
-  EXPECT_EQ(version.out, SNDCONV_VERSION "\n") << version.err;
-  const ProgramResult listing = run_program("/usr/bin/dpkg-deb", {"-c", deb}, dir.path());
-  ASSERT_EQ(listing.code, 0) << listing.err;
-  std::set<std::string> files, programs;
-  for (const auto& line : text_lines(listing.out)) {
-    const std::string path = line.substr(line.rfind(' ') + 1);
-    files.insert(path);
-    if (line.starts_with("-rwxr-xr-x")) programs.insert(path);
-  }
+  const ProgramResult fields =
+      run_program("/usr/bin/dpkg-deb", {"-f", deb, "Version", "Maintainer"}, dir.path());
+  EXPECT_EQ(fields.out, "Version: " SNDCONV_VERSION "\nMaintainer: " PACKAGE_MAINTAINER "\n") << fields.err;
+  ASSERT_EQ(run_program("/usr/bin/dpkg-deb", {"-x", deb, "root"}, dir.path()).code, 0);
+  const std::string usr = dir.file("root/usr/");
   for (const char* program : {"sndconv", "tonemaker"}) {
-    EXPECT_TRUE(programs.count(std::string("./usr/bin/") + program)) << listing.out;
-    EXPECT_TRUE(files.count(std::string("./usr/share/man/man1/") + program + ".1")) << listing.out;
-    EXPECT_TRUE(files.count(std::string("./usr/share/bash-completion/completions/") + program))
-        << listing.out;
+    EXPECT_EQ(access((usr + "bin/" + program).c_str(), X_OK), 0) << program;
+    const std::string page = usr + "share/man/man1/" + program + ".1.gz";
+    EXPECT_EQ(run_program("/bin/gzip", {"-dc", page}, dir.path()).out,
+              source_text(std::string("man/") + program + ".1"));
+    EXPECT_TRUE(file_exists(usr + "share/bash-completion/completions/" + program)) << program;
   }
+  const std::string doc = usr + "share/doc/tamsel-audio-tools/";
+  EXPECT_EQ(read_file(doc + "copyright"), source_text("LICENSE"));
+  EXPECT_TRUE(run_program("/bin/gzip", {"-dc", doc + "changelog.gz"}, dir.path())
+                  .out.starts_with("tamsel-audio-tools (" SNDCONV_VERSION ") "));
 }

@@ -29,6 +29,27 @@ inline std::vector<std::string> fenced_blocks(const std::string& markdown, const
   return blocks;
 }
 
+// The "sh example" blocks in order, each with what the "text output" blocks between it
+// and the next example show (empty when none does).
+struct ExampleBlock {
+  std::string script;
+  std::string shown;
+};
+inline std::vector<ExampleBlock> example_blocks(const std::string& markdown) {
+  std::vector<ExampleBlock> examples;
+  for (size_t at = markdown.find("\n```"); at != std::string::npos; at = markdown.find("\n```", at + 1)) {
+    const size_t infoEnd = markdown.find('\n', at + 1);
+    const std::string info = markdown.substr(at + 4, infoEnd - (at + 4));
+    const size_t end = markdown.find("\n```\n", infoEnd);
+    if (infoEnd == std::string::npos || end == std::string::npos) break;
+    const std::string body = markdown.substr(infoEnd + 1, end + 1 - (infoEnd + 1));
+    if (info == "sh example") examples.push_back({body, ""});
+    if (info == "text output" && !examples.empty()) examples.back().shown += body;
+    at = end + 4;
+  }
+  return examples;
+}
+
 // The text of a manual page section, from its ".SH" line to the next one.
 inline std::string roff_section(const std::string& page, const std::string& title) {
   const size_t start = page.find("\n.SH " + title + "\n");

@@ -160,9 +160,10 @@ TEST(ManualPages, NameTheVersionsOfTheBanners) {
   EXPECT_NE(tonemakerPage.find("\\(lq" + tonemakerBanner + "\\(rq"), std::string::npos);
 }
 
-// The completion offers every option the manual names and every name piece of a
-// file mode (both checked against the programs above).
-TEST(Completion, OffersEveryOptionWordAndEveryNamePiece) {
+// The completion offers every option the manual names; after -o and as a bare extension
+// the name pieces that sndconv writes, after -i those the README's table marks usable
+// as input (a piece the table lacks is not checked).
+TEST(Completion, OffersEveryOptionWordAndEachSideItsNamePieces) {
   for (const char* program : {SNDCONV_BIN, TONEMAKER_BIN}) {
     const std::string name = std::filesystem::path(program).filename().string();
     const std::set<std::string> offered = completions({name, "-"});
@@ -170,13 +171,27 @@ TEST(Completion, OffersEveryOptionWordAndEveryNamePiece) {
       EXPECT_TRUE(offered.count(option)) << name << " " << option;
     EXPECT_TRUE(offered.count("--version")) << name;
   }
-  const std::set<std::string> forMode = completions({"sndconv", "-o", ""});
+  const std::set<std::string> forOutput = completions({"sndconv", "-o", ""});
   const std::set<std::string> forName = completions({"sndconv", "in.wav", "."});
+  TempDir dir;
+  dir.write("in.asc", "1\n");
   for (const auto& [mode, piece] : documented_pieces()) {
     if (piece[0] != '.') continue;  // "-", "--" and "++" are whole names
-    EXPECT_TRUE(forMode.count(piece)) << piece;
-    EXPECT_TRUE(forName.count(piece)) << piece;
+    const bool writes = run_program(SNDCONV_BIN, {"-o", piece, "in.asc", "out"}, dir.path()).code == 0;
+    EXPECT_EQ(forOutput.count(piece), writes) << piece;
+    EXPECT_EQ(forName.count(piece), writes) << piece;
   }
+  const std::set<std::string> forInput = completions({"sndconv", "-i", ""});
+  const std::regex row(R"(\n\| *\d+ \| [^|]+\| ([^|]+)\| ([^|]+) \|)"), piece("`(\\.[A-Za-z]+)`");
+  const std::string readme = source_text("README.md");
+  size_t rows = 0;
+  for (std::sregex_iterator it(readme.begin(), readme.end(), row), end; it != end; ++it, ++rows) {
+    const std::string pieces = (*it)[1], side = (*it)[2];
+    for (std::sregex_iterator p(pieces.begin(), pieces.end(), piece), pend; p != pend; ++p)
+      EXPECT_EQ(forInput.count((*p)[1]), side != "–") << (*p)[1];
+  }
+  EXPECT_GE(rows, 20u) << "the README's file-mode table was not found";
+  EXPECT_TRUE(forInput.count("--") && forOutput.count("-") && forOutput.count("++"));
 }
 
 TEST(ManualPages, ExamplesRunAsWritten) {
@@ -209,7 +224,7 @@ TEST(ManualPages, ExamplesRunAsWritten) {
   for (size_t i = 0; i < clicks.size(); ++i) EXPECT_EQ(clicks[i], i % 800 == 1 && i > 1 ? 10000 : 0) << i;
 }
 
-TEST(Install, PutsBothProgramsPagesAndCompletionUnderThePrefix) {
+TEST(Install, PutsBothProgramsPagesCompletionAndLicenseUnderThePrefix) {
   TempDir prefix;
   const ProgramResult r =
       run_program(CMAKE_BIN, {"--install", BUILD_DIR, "--prefix", prefix.path()}, prefix.path());
@@ -227,6 +242,7 @@ TEST(Install, PutsBothProgramsPagesAndCompletionUnderThePrefix) {
     EXPECT_TRUE(same_bytes(prefix.read(std::string("share/bash-completion/completions/") + program),
                            source_text("completion/tamsel_audio_tools.bash")))
         << program;
+  EXPECT_EQ(prefix.read("share/doc/tamsel-audio-tools/copyright"), source_text("LICENSE"));
   const ProgramResult banner = run_program(prefix.file("bin/sndconv"), {"-V"}, prefix.path());
   EXPECT_EQ(banner.out, "Tamsel Audio Conversion Tool,  Version 2.37\n");
   const ProgramResult help = run_program(prefix.file("bin/tonemaker"), {"-h"}, prefix.path());

@@ -9,8 +9,6 @@ namespace {
 
 using ArithmeticTest = SndconvTest;
 
-constexpr auto npos = std::string::npos;
-
 std::vector<int16_t> every_short() {
   std::vector<int16_t> values;
   for (int v = -32768; v <= 32767; ++v) values.push_back(static_cast<int16_t>(v));

@@ -4,79 +4,65 @@
 
 namespace {
 
-std::string help_text(const std::string& le, const std::string& nc, const std::string& inc,
-                      const std::string& rate, const std::string& lf = "",
-                      const std::string& a_h = " DW 0x") {
-  return "Tamsel Audio Conversion Tool,  Version 2.37\n"
-         "USAGE: sndconv [ ... ] inname outname\n"
-         "   -s x      :    scale factor                   D=1.\n"
-         "   -m x      :    mean to subtract               D=0.\n"
-         "   -c x      :    limit values to [-x,+x]        D=no\n"
-         "   -C        :    enable clipping in ASCII mode  D=no\n"
-         "   -sw       :    swap bytes from input          D=no\n"
-         "   -swo      :    swap bytes before output       D=no\n"
-         "   -l n      :    max. number of samples         D=all\n"
-         "   -le n     :    length (needed for wav output) D=" +
-         le +
-         "\n"
-         "   -hs n     :    skip first n samples           D=0 \n"
-         "   -nc n     :    number of channels             D=" +
-         nc +
-         "\n"
-         "   -at t     :    set start time [sec] for copy  D=0 \n"
-         "   -et t     :    set end time [sec] for copy    D=end\n"
-         "   -inc n    :    increment                      D=" +
-         inc +
-         " \n"
-         "   -r  n     :    sampling rate                  D=" +
-         rate +
-         "\n"
-         "   -v        :    verbose mode                   D=no\n"
-         "   -S        :    give more statistics           D=no\n"
-         "   -L        :    print ONLY the length info.    D=no\n"
-         "   -LF name  :    save the length in file name   D=no\n"
-         "   -LI name  :    read the length from file name D=no\n"
-         "   -ns       :    no statistics                  D=no\n"
-         "   -N        :    display NIST header            D=no\n"
-         "   -R  x     :    reference level for dB         D=none\n"
-         "   -xi       :    ASCII input in hex             D=no\n"
-         "   -xo       :    ASCII output in hex            D=no\n"
-         "   -i name   :    use name to set input mode         \n"
-         "   -o name   :    use name to set output mode        \n"
-         "   -lf name  :    name of the label file         D=" +
-         lf +
-         "\n"
-         "   -lfo name :    name of the label output file  D=\n"
-         "   -cm       :    compose outname from tr, id    D=no\n"
-         "   -cm_tr    :    transliteration (incl. -cm)    D=unknown\n"
-         "   -cm_id    :    speaker id      (incl. -cm)    D=0\n"
-         "   -a_s n    :    size of asm word in samples    D=2\n"
-         "   -a_h text :    assembler header for samples   D=" +
-         a_h +
-         "\n"
-         "   -a_c text :    assembler comment              D=;  \n"
-         "   -a_adpcm  :    assembler ADPCM input          D=no\n"
-         "known extensions:\n"
-         "  .au         SUN-Audio\n"
-         "  .sam        VAX-ILS\n"
-         "  .pcm        16bit linear, bytes swaped, no header\n"
-         "  .voc        16bit linear, no header\n"
-         "  .wav        MS-wave\n"
-         "  .dat, .asc  ASCII\n"
-         "  .fas        Float ASCII\n"
-         "  .ala        8bit A-law (binary)\n"
-         "  .ahx        A-law hex (ascii)\n"
-         "  .mhx        mu-law hex (ascii)\n"
-         "  .asm        Assembler\n"
-         "  .m          matlab\n"
-         "  .nis        NIST\n"
-         "  .dev, .DEV  Speechdat-Car (16bit unsigned short, no header)\n"
-         "  .htk, .hwav HTK wave form \n"
-         "  .mul        multi channel \n"
-         "  --          STDIN (ASCII) \n"
-         "  ++          STDOUT (ASCII) \n"
-         "  -           NONE \n";
-}
+// The help text with every default value.
+const std::string defaultHelp =
+    "Tamsel Audio Conversion Tool,  Version 2.37\n"
+    "USAGE: sndconv [ ... ] inname outname\n"
+    "   -s x      :    scale factor                   D=1.\n"
+    "   -m x      :    mean to subtract               D=0.\n"
+    "   -c x      :    limit values to [-x,+x]        D=no\n"
+    "   -C        :    enable clipping in ASCII mode  D=no\n"
+    "   -sw       :    swap bytes from input          D=no\n"
+    "   -swo      :    swap bytes before output       D=no\n"
+    "   -l n      :    max. number of samples         D=all\n"
+    "   -le n     :    length (needed for wav output) D=0\n"
+    "   -hs n     :    skip first n samples           D=0 \n"
+    "   -nc n     :    number of channels             D=1\n"
+    "   -at t     :    set start time [sec] for copy  D=0 \n"
+    "   -et t     :    set end time [sec] for copy    D=end\n"
+    "   -inc n    :    increment                      D=1 \n"
+    "   -r  n     :    sampling rate                  D=8000\n"
+    "   -v        :    verbose mode                   D=no\n"
+    "   -S        :    give more statistics           D=no\n"
+    "   -L        :    print ONLY the length info.    D=no\n"
+    "   -LF name  :    save the length in file name   D=no\n"
+    "   -LI name  :    read the length from file name D=no\n"
+    "   -ns       :    no statistics                  D=no\n"
+    "   -N        :    display NIST header            D=no\n"
+    "   -R  x     :    reference level for dB         D=none\n"
+    "   -xi       :    ASCII input in hex             D=no\n"
+    "   -xo       :    ASCII output in hex            D=no\n"
+    "   -i name   :    use name to set input mode         \n"
+    "   -o name   :    use name to set output mode        \n"
+    "   -lf name  :    name of the label file         D=\n"
+    "   -lfo name :    name of the label output file  D=\n"
+    "   -cm       :    compose outname from tr, id    D=no\n"
+    "   -cm_tr    :    transliteration (incl. -cm)    D=unknown\n"
+    "   -cm_id    :    speaker id      (incl. -cm)    D=0\n"
+    "   -a_s n    :    size of asm word in samples    D=2\n"
+    "   -a_h text :    assembler header for samples   D= DW 0x\n"
+    "   -a_c text :    assembler comment              D=;  \n"
+    "   -a_adpcm  :    assembler ADPCM input          D=no\n"
+    "known extensions:\n"
+    "  .au         SUN-Audio\n"
+    "  .sam        VAX-ILS\n"
+    "  .pcm        16bit linear, bytes swaped, no header\n"
+    "  .voc        16bit linear, no header\n"
+    "  .wav        MS-wave\n"
+    "  .dat, .asc  ASCII\n"
+    "  .fas        Float ASCII\n"
+    "  .ala        8bit A-law (binary)\n"
+    "  .ahx        A-law hex (ascii)\n"
+    "  .mhx        mu-law hex (ascii)\n"
+    "  .asm        Assembler\n"
+    "  .m          matlab\n"
+    "  .nis        NIST\n"
+    "  .dev, .DEV  Speechdat-Car (16bit unsigned short, no header)\n"
+    "  .htk, .hwav HTK wave form \n"
+    "  .mul        multi channel \n"
+    "  --          STDIN (ASCII) \n"
+    "  ++          STDOUT (ASCII) \n"
+    "  -           NONE \n";
 
 class CommandLineTest : public SndconvTest {
  protected:
@@ -96,7 +82,7 @@ TEST_F(CommandLineTest, StartUpWordsGiveNoticeBannerOrHelp) {
 
   for (const char* lone : {"x.asc", "-v", "-h", "-?", "-s"}) {
     ProgramResult help = named({lone});
-    EXPECT_EQ(help.out, help_text("0", "1", "1", "8000")) << lone;
+    EXPECT_EQ(help.out, defaultHelp) << lone;
     EXPECT_EQ(help.code, 0);
   }
 }
@@ -104,14 +90,20 @@ TEST_F(CommandLineTest, StartUpWordsGiveNoticeBannerOrHelp) {
 TEST_F(CommandLineTest, HelpShowsValuesGivenBeforeIt) {
   ProgramResult r =
       named({"-le", "500", "-nc", "2", "-inc", "3", "-r", "16000", "-lf", "l.txt", "-h", "a", "b"});
-  EXPECT_EQ(r.out, help_text("500", "2", "3", "16000", "l.txt"));
+  for (const char* line : {"   -le n     :    length (needed for wav output) D=500\n",
+                           "   -nc n     :    number of channels             D=2\n",
+                           "   -inc n    :    increment                      D=3 \n",
+                           "   -r  n     :    sampling rate                  D=16000\n",
+                           "   -lf name  :    name of the label file         D=l.txt\n"})
+    EXPECT_NE(r.out.find(line), std::string::npos) << line;
   EXPECT_EQ(r.code, 0);
 }
 
 TEST_F(CommandLineTest, OptionValueIsNeverAnOption) {
   // "-h" as the assembler header text is a value, not the help request.
   ProgramResult r = named({"-a_h", "-h", "-h"});
-  EXPECT_EQ(r.out, help_text("0", "1", "1", "8000", "", "-h"));
+  EXPECT_NE(r.out.find("   -a_h text :    assembler header for samples   D=-h\n"), std::string::npos)
+      << r.out;
   // A negative number as a value.
   dir.write("in.asc", "10\n20\n");
   ProgramResult mean = sndconv({"-m", "-3", "in.asc", "-"});
@@ -229,11 +221,11 @@ TEST_F(CommandLineTest, LengthFileIsReadAtOnce) {
   EXPECT_EQ(missing.out, "");
   dir.write("len.txt", "1234\n");
   ProgramResult help = run_program_as(SNDCONV_BIN, "sndconv", {"-LI", "len.txt", "-h"}, dir.path());
-  EXPECT_EQ(help.out, help_text("1234", "1", "1", "8000"));
+  EXPECT_NE(help.out.find("   -le n     :    length (needed for wav output) D=1234\n"), std::string::npos);
   dir.write("empty.txt", "");
   ProgramResult empty =
       run_program_as(SNDCONV_BIN, "sndconv", {"-le", "7", "-LI", "empty.txt", "-h"}, dir.path());
-  EXPECT_EQ(empty.out, help_text("7", "1", "1", "8000"));
+  EXPECT_NE(empty.out.find("   -le n     :    length (needed for wav output) D=7\n"), std::string::npos);
 }
 
 TEST_F(CommandLineTest, RatesAreWholeSamplesASecondWithKForThousands) {

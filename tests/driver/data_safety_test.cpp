@@ -22,7 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<int16_t> ramp(int count) {
+std::vector<int16_t> safety_ramp(int count) {
   std::vector<int16_t> samples;
   for (int i = 0; i < count; ++i) samples.push_back(static_cast<int16_t>(i * 7 - 9000));
   return samples;
@@ -64,7 +64,7 @@ class DataSafetyTest : public SndconvTest {
 };
 
 TEST_F(DataSafetyTest, EveryWayOfNamingAnInputAsOutputIsRefused) {
-  dir.write("in.voc", le16_bytes(ramp(3000)));
+  dir.write("in.voc", le16_bytes(safety_ramp(3000)));
   fs::create_symlink("in.voc", dir.file("link.voc"));
   fs::create_hard_link(dir.file("in.voc"), dir.file("hard.voc"));
   expect_refused({"in.voc", "in.voc"}, "in.voc");
@@ -90,7 +90,7 @@ TEST_F(DataSafetyTest, EveryWayOfNamingAnInputAsOutputIsRefused) {
 
 TEST_F(DataSafetyTest, PathsBeginningWithADotAreUsedAsGiven) {
   fs::create_directory(dir.file("sub"));
-  dir.write("sub/in.voc", le16_bytes(ramp(100)));
+  dir.write("sub/in.voc", le16_bytes(safety_ramp(100)));
   const std::string sub = dir.file("sub");
   EXPECT_EQ(run_program(SNDCONV_BIN, {"in.voc", "./copy.voc"}, sub).code, 0);
   EXPECT_EQ(run_program(SNDCONV_BIN, {"in.voc", "../up.voc"}, sub).code, 0);
@@ -132,7 +132,7 @@ TEST_F(DataSafetyTest, AFullDiskLeavesAWavWithTheSamplesThatFit) {
   fs::create_directory(dir.file("small"));
   if (system(("mount -t tmpfs -o size=64k tmpfs " + dir.file("small") + " 2>/dev/null").c_str()) != 0)
     GTEST_SKIP() << "cannot mount a small tmpfs here";
-  const std::vector<int16_t> samples = ramp(100000);
+  const std::vector<int16_t> samples = safety_ramp(100000);
   dir.write("in.voc", le16_bytes(samples));
   const ProgramResult r = sndconv({"in.voc", "small/out.wav"});
   fs::copy_file(dir.file("small/out.wav"), dir.file("out.wav"));
@@ -218,10 +218,13 @@ TEST_F(DataSafetyTest, CountsAndPositionsPassTwoToThe31) {
   const ProgramResult r = sndconv({"-ns", sparse, "-"});
   const ProgramResult cut = sndconv({"-L", "-at", "268435.375", "-r", "8000", sparse, "-"});
   const ProgramResult limit = sndconv({"-ns", "-l", "2147483690", "-hs", "5", sparse, "-"});
+  const ProgramResult counted = sndconv({"-ns", "-L", "-LF", "n.txt", sparse, "-"});
   fs::remove(sparse);
   EXPECT_NE(r.out.find(nsample_line(2147483700, 268435.4625)), std::string::npos) << r.out;
   EXPECT_EQ(cut.out, "skip_size = 2147483000\n700\n");
   EXPECT_NE(limit.out.find(nsample_line(2147483690, 268435.46125)), std::string::npos) << limit.out;
+  EXPECT_EQ(counted.out, "2147483700\n");
+  EXPECT_EQ(dir.read("n.txt"), "2147483700\n");
 
   // A declared length beyond the header's 32-bit fields: both say "unknown"
   // where the header stays as first written (a pipe).
@@ -238,7 +241,7 @@ TEST_F(DataSafetyTest, CountsAndPositionsPassTwoToThe31) {
 }
 
 TEST_F(DataSafetyTest, ChannelCountsFromLabelFilesAreCheckedBeforeAnyOutput) {
-  dir.write("in.voc", le16_bytes(ramp(100)));
+  dir.write("in.voc", le16_bytes(safety_ramp(100)));
   dir.write("lab.sam", "LHD: x\nNCH: 3000\n");
   const ProgramResult r = sndconv({"-lf", "lab.sam", "in.voc", "x.mul"});
   EXPECT_EQ(r.code, 1);
@@ -249,7 +252,7 @@ TEST_F(DataSafetyTest, ChannelCountsFromLabelFilesAreCheckedBeforeAnyOutput) {
 
 #if !defined(__SANITIZE_ADDRESS__)
 TEST_F(DataSafetyTest, RunningOutOfMemoryEndsWithAMessage) {
-  dir.write("in.voc", le16_bytes(ramp(2000)));
+  dir.write("in.voc", le16_bytes(safety_ramp(2000)));
   const ProgramResult r = run_program(
       "/bin/sh", {"-c", std::string("ulimit -v 40000; exec ") + SNDCONV_BIN + " -nc 1000 in.voc x.mul"},
       dir.path());

@@ -39,10 +39,6 @@ long open_descriptors() {
   return std::distance(begin(entries), end(entries));
 }
 
-bool ends_with(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 TEST_F(FaultInjectionTest, FilesOfAStoppedRunAreClosed) {
   dir.write("in.asc", "1\n");
   std::filesystem::create_directory(dir.file("folder"));
@@ -127,10 +123,10 @@ TEST_F(FaultInjectionTest, BinaryInputsCutAtEveryLength) {
       const std::string where = std::string(mode.name) + " cut at " + std::to_string(cut);
       if (cut < mode.complete) {
         EXPECT_EQ(r.code, 1) << where;
-        EXPECT_TRUE(ends_with(r.out, mode.shortMessage)) << where << "\n" << r.out;
+        EXPECT_TRUE(r.out.ends_with(mode.shortMessage)) << where << "\n" << r.out;
       } else if (!mode.fullMessage.empty()) {
         EXPECT_EQ(r.code, 1) << where;
-        EXPECT_TRUE(ends_with(r.out, mode.fullMessage)) << where << "\n" << r.out;
+        EXPECT_TRUE(r.out.ends_with(mode.fullMessage)) << where << "\n" << r.out;
       } else {
         const size_t data = cut > mode.header.size() ? cut - mode.header.size() : 0;
         char line[40];
@@ -185,14 +181,14 @@ TEST_F(FaultInjectionTest, NamesOf10000Characters) {
   for (const auto& args : runs) {
     ProgramResult r = sndconv(args);
     EXPECT_EQ(r.code, 1) << args[0];
-    EXPECT_TRUE(ends_with(r.err, "File name too long\n")) << args[0] << r.err.substr(0, 40);
+    EXPECT_TRUE(r.err.ends_with("File name too long\n")) << args[0] << r.err.substr(0, 40);
   }
   EXPECT_EQ(sndconv({"in.asc", name + ".asc"}).err, tooLong);
   // Held whole where no file is made of them.
   const std::string header(10000, 'h');
   convert({"-i", name + ".asc", "-a_h", header, "-a_lin", "in.asc", "out.asm"});
   const std::string listing = dir.read("out.asm");
-  EXPECT_TRUE(ends_with(listing, "\n" + header + "21\n")) << listing.substr(listing.size() - 40);
+  EXPECT_TRUE(listing.ends_with("\n" + header + "21\n")) << listing.substr(listing.size() - 40);
 }
 
 TEST_F(FaultInjectionTest, OptionValuesAtTheIntegerLimits) {
@@ -225,7 +221,7 @@ TEST_F(FaultInjectionTest, OptionValuesAtTheIntegerLimits) {
     args.insert(args.end(), {"-ns", "in.voc", c.output});
     ProgramResult r = sndconv(args);
     EXPECT_EQ(r.code, c.code) << args[0] << " " << args[1];
-    EXPECT_TRUE(ends_with(r.out, c.out)) << args[0] << " " << args[1] << "\n" << r.out;
+    EXPECT_TRUE(r.out.ends_with(c.out)) << args[0] << " " << args[1] << "\n" << r.out;
     // The MS-wav header's data length is made true at the end: 10 samples.
     if (c.output == "out.wav") {
       EXPECT_EQ(dir.read("out.wav").substr(40, 4), std::string("\x14\0\0\0", 4));

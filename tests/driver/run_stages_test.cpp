@@ -5,7 +5,7 @@
 
 namespace {
 
-std::vector<int16_t> ramp(int n, int start = 0) {
+std::vector<int16_t> stage_ramp(int n, int start = 0) {
   std::vector<int16_t> v;
   for (int i = 0; i < n; ++i) v.push_back(static_cast<int16_t>(start + i));
   return v;
@@ -14,7 +14,7 @@ std::vector<int16_t> ramp(int n, int start = 0) {
 using RunStagesTest = SndconvTest;
 
 TEST_F(RunStagesTest, StartTimeSkipsWholeFramesOfAllChannels) {
-  std::vector<int16_t> input = ramp(20000);
+  std::vector<int16_t> input = stage_ramp(20000);
   dir.write("in.voc", le16_bytes(input));
   std::string out = convert({"-at", "0.5", "-nc", "2", "-l", "4", "in.voc", "out.voc"});
   EXPECT_NE(out.find("skip_size = 8000\n"), std::string::npos) << out;
@@ -27,7 +27,7 @@ TEST_F(RunStagesTest, StartTimeSkipsWholeFramesOfAllChannels) {
 }
 
 TEST_F(RunStagesTest, EndTimeBecomesTheSampleLimit) {
-  dir.write("in.voc", le16_bytes(ramp(10000)));
+  dir.write("in.voc", le16_bytes(stage_ramp(10000)));
   std::string out = convert({"-at", "0.25", "-et", "1.0", "in.voc", "out.voc"});
   EXPECT_NE(out.find("skip_size = 2000\nmaxsample = 6000\n"), std::string::npos) << out;
   std::vector<int16_t> got = le16_samples(dir.read("out.voc"));
@@ -62,7 +62,7 @@ TEST_F(RunStagesTest, SkipWorksOnlyWhereTheInputCanSeek) {
 }
 
 TEST_F(RunStagesTest, DecimationKeepsPositionsAcrossBlocks) {
-  std::vector<int16_t> input = ramp(2500);
+  std::vector<int16_t> input = stage_ramp(2500);
   dir.write("in.voc", le16_bytes(input));
   std::string out = convert({"-v", "-inc", "3", "in.voc", "out.voc"});
   EXPECT_NE(out.find("cnt = 1000\nrest = 2 1002\n"), std::string::npos) << out;
@@ -74,12 +74,12 @@ TEST_F(RunStagesTest, DecimationKeepsPositionsAcrossBlocks) {
 }
 
 TEST_F(RunStagesTest, LimitCutsTheCrossingBlock) {
-  dir.write("in.voc", le16_bytes(ramp(3000)));
+  dir.write("in.voc", le16_bytes(stage_ramp(3000)));
   std::string out = convert({"-v", "-l", "1500", "in.voc", "out.voc"});
   EXPECT_NE(out.find(nsample_line(1500, 1500.0 / 8000)), std::string::npos);
   // The third turn reads and then ends the loop.
   EXPECT_NE(out.find("cnt = 1000\ncnt = 1000\ncnt = 1000\nnsample"), std::string::npos) << out;
-  EXPECT_EQ(le16_samples(dir.read("out.voc")), ramp(1500));
+  EXPECT_EQ(le16_samples(dir.read("out.voc")), stage_ramp(1500));
   // The limit counts after decimation.
   convert({"-inc", "2", "-l", "700", "in.voc", "out.voc"});
   std::vector<int16_t> got = le16_samples(dir.read("out.voc"));

@@ -39,7 +39,7 @@ class SignalsTest : public SndconvTest {
   const std::string sndconv_bin = SNDCONV_BIN, tonemaker_bin = TONEMAKER_BIN;
 };
 
-std::vector<int16_t> ramp(size_t count) {
+std::vector<int16_t> signal_ramp(size_t count) {
   std::vector<int16_t> samples(count);
   for (size_t i = 0; i < count; ++i) samples[i] = static_cast<int16_t>(i * 13);
   return samples;
@@ -48,7 +48,7 @@ std::vector<int16_t> ramp(size_t count) {
 TEST_F(SignalsTest, AReaderThatGoesAwayEndsTheRunWith141) {
   // More block lines with -v than the text buffer holds, so they reach the
   // closed pipe mid-run.
-  const std::string source = le16_bytes(ramp(8000000));
+  const std::string source = le16_bytes(signal_ramp(8000000));
   dir.write("in.voc", source);
   const ProgramResult r = bash(sndconv_bin + " -v in.voc out.wav | true; exit ${PIPESTATUS[0]}");
   EXPECT_EQ(r.code, 141);
@@ -62,7 +62,7 @@ TEST_F(SignalsTest, AReaderThatGoesAwayEndsTheRunWith141) {
 }
 
 TEST_F(SignalsTest, AFileSizeLimitIsAFailedWriteThatKeepsWholeValues) {
-  const std::string source = le16_bytes(ramp(100000));
+  const std::string source = le16_bytes(signal_ramp(100000));
   dir.write("in.voc", source);
   ProgramResult r = bash("ulimit -f 63; exec " + sndconv_bin + " in.voc lim.wav");
   EXPECT_EQ(r.code, 1);
@@ -85,7 +85,7 @@ TEST_F(SignalsTest, AFileSizeLimitIsAFailedWriteThatKeepsWholeValues) {
 }
 
 TEST_F(SignalsTest, ASignalWhileAFifoWaitsForItsReaderEndsTheRun) {
-  dir.write("in.voc", le16_bytes(ramp(10)));
+  dir.write("in.voc", le16_bytes(signal_ramp(10)));
   for (const std::string& program : {sndconv_bin + " in.voc", tonemaker_bin}) {
     std::filesystem::remove(dir.file("fifo.voc"));
     ASSERT_EQ(mkfifo(dir.file("fifo.voc").c_str(), 0600), 0);

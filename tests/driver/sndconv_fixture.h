@@ -10,6 +10,8 @@
 #include "tests/support/program_run.h"
 #include "tests/support/temp_dir.h"
 
+inline constexpr auto npos = std::string::npos;
+
 class SndconvTest : public ::testing::Test {
  protected:
   TempDir dir;

@@ -7,20 +7,11 @@
 #include "formats/dispatch.h"
 #include "formats/registry.h"
 #include "tests/driver/sndconv_fixture.h"
+#include "tests/formats/g711_values.h"
 
 namespace {
 
 using ReadersTest = SndconvTest;
-
-// G.711 A-law reconstruction value of a code, on the 13-bit scale, from the
-// recommendation's segment rule.
-int g711(unsigned code) {
-  const unsigned bits = code ^ 0x55u;
-  const int segment = static_cast<int>((bits >> 4) & 7u);
-  const int mantissa = static_cast<int>(bits & 15u);
-  const int magnitude = segment == 0 ? 2 * mantissa + 1 : (2 * mantissa + 33) << (segment - 1);
-  return (bits & 0x80u) ? magnitude : -magnitude;
-}
 
 std::string repeated(const std::string& token, int n) {
   std::string text;
@@ -28,16 +19,12 @@ std::string repeated(const std::string& token, int n) {
   return text;
 }
 
-bool ends_with(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 TEST_F(ReadersTest, AlawBytesDecodeToG711Values) {
   std::string bytes;
   std::vector<int> expected;
   for (unsigned code = 0; code < 256; ++code) {
     bytes.push_back(static_cast<char>(code));
-    expected.push_back(g711(code));
+    expected.push_back(alaw_value(code));
   }
   dir.write("in.ala", bytes);
   convert({"in.ala", "out.asc"});
@@ -55,7 +42,7 @@ TEST_F(ReadersTest, AlawPairExchangeLeavesAnOddLastByte) {
     std::vector<int> expected;
     for (int i = 0; i < n; ++i) {
       const int partner = (i ^ 1) < n ? (i ^ 1) : i;
-      expected.push_back(g711(static_cast<uint8_t>(bytes[partner])));
+      expected.push_back(alaw_value(static_cast<uint8_t>(bytes[partner])));
     }
     dir.write("in.ala", bytes);
     std::string out = convert({"-v", "-sw", "in.ala", "out.asc"});
@@ -92,16 +79,16 @@ TEST_F(ReadersTest, TextStopsNameTheValuesAcceptedBefore) {
   // The 1001st value is bad: the first block was written and stays.
   dir.write("in.ahx", repeated("D5", 1000) + "zz\n");
   ProgramResult late = sndconv({"in.ahx", "out.asc"});
-  EXPECT_TRUE(ends_with(late.out, "unrecognizable input in file in.ahx at line 1000\n")) << late.out;
+  EXPECT_TRUE(late.out.ends_with("unrecognizable input in file in.ahx at line 1000\n")) << late.out;
   EXPECT_EQ(late.code, 1);
   EXPECT_EQ(dir.read("out.asc"), repeated("1", 1000));
   // Each value is scanned where the previous one stopped.
   dir.write("in.ahx", "D5G 55");
   ProgramResult glued = sndconv({"in.ahx", "-"});
-  EXPECT_TRUE(ends_with(glued.out, "at line 1\n")) << glued.out;
+  EXPECT_TRUE(glued.out.ends_with("at line 1\n")) << glued.out;
   dir.write("in.fas", "1.0 2 abc");
   ProgramResult text = sndconv({"in.fas", "-"});
-  EXPECT_TRUE(ends_with(text.out, "unrecognizable input in file in.fas at line 2\n")) << text.out;
+  EXPECT_TRUE(text.out.ends_with("unrecognizable input in file in.fas at line 2\n")) << text.out;
   EXPECT_EQ(text.code, 1);
 }
 
@@ -153,7 +140,7 @@ TEST_F(ReadersTest, MotorolaLeadingZerosReadAsDecimal) {
   for (const char* bad : {"abc", "-", "--5", "-+5", "0x1A"}) {
     dir.write("bad.io", std::string("7 -08 ") + bad + " 9\n");
     ProgramResult r = sndconv({"bad.io", "out.asc"});
-    EXPECT_TRUE(ends_with(r.out, "unrecognizable input in file bad.io at line 2\n")) << bad << r.out;
+    EXPECT_TRUE(r.out.ends_with("unrecognizable input in file bad.io at line 2\n")) << bad << r.out;
     EXPECT_EQ(r.code, 1) << bad;
   }
 }
@@ -165,13 +152,13 @@ TEST_F(ReadersTest, MulawHexStopsAtTheFirstValue) {
   dir.write("in.mhx", "\n80 81\n");
   ProgramResult r = sndconv({"in.mhx", "out.asc"});
   EXPECT_TRUE(
-      ends_with(r.out, "inmode = mu-law hex,   outmode = ASCII\nfunction audio_u2s not implemented on PC\n"))
+      r.out.ends_with("inmode = mu-law hex,   outmode = ASCII\nfunction audio_u2s not implemented on PC\n"))
       << r.out;
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(dir.read("out.asc"), "");
   dir.write("in.mhx", "zz");
   ProgramResult bad = sndconv({"in.mhx", "out.asc"});
-  EXPECT_TRUE(ends_with(bad.out, "unrecognizable input in file in.mhx at line 0\n")) << bad.out;
+  EXPECT_TRUE(bad.out.ends_with("unrecognizable input in file in.mhx at line 0\n")) << bad.out;
 }
 
 TEST_F(ReadersTest, DirectoryInputIsAReadError) {

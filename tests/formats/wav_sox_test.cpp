@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr auto npos = std::string::npos;
-
 // 8-bit MS-wav samples are unsigned: 128 is silence, each step 256 on the 16-bit scale.
 std::vector<int> unsigned8_values(const std::string& bytes) {
   std::vector<int> values;

@@ -20,10 +20,10 @@ class LabelOutputTest : public SndconvTest {
   ProgramResult last;
 };
 
-const std::string samHead = "LHD: SAM 6.0\n";
+const std::string samFileHead = "LHD: SAM 6.0\n";
 
 TEST_F(LabelOutputTest, SamLabelTextAtTheMiddleOfTheSegment) {
-  EXPECT_EQ(label_output(samHead + "SAM: 16000\nLB0: 1600, 2400, 3200, hello\n"),
+  EXPECT_EQ(label_output(samFileHead + "SAM: 16000\nLB0: 1600, 2400, 3200, hello\n"),
             "#\n      0.05 2  hello\n\n");
   EXPECT_NE(
       last.out.find("\n0.1 0.2 \nskip_size = 1600\nmaxsample = 1600\ncreating label output file o.lab\n"),
@@ -31,12 +31,12 @@ TEST_F(LabelOutputTest, SamLabelTextAtTheMiddleOfTheSegment) {
       << last.out;
   EXPECT_EQ(last.code, 0);
   // CR LF is cut from the label text, a lone line feed stays.
-  EXPECT_EQ(label_output(samHead + "SAM: 16000\r\nLB0: 1600, 2400, 3200, hello\r\n"),
+  EXPECT_EQ(label_output(samFileHead + "SAM: 16000\r\nLB0: 1600, 2400, 3200, hello\r\n"),
             "#\n      0.05 2  hello\n");
-  EXPECT_EQ(label_output(samHead + "LB0: 0, 0, 800, first\nLB0: 800, 0, 2400,second\r\n"),
+  EXPECT_EQ(label_output(samFileHead + "LB0: 0, 0, 800, first\nLB0: 800, 0, 2400,second\r\n"),
             "#\n       0.1 2 second\n");
   // Three significant digits in ten places.
-  EXPECT_EQ(label_output(samHead + "LB0: 0, 0, 20000000, long\n"), "#\n  1.25e+03 2  long\n\n");
+  EXPECT_EQ(label_output(samFileHead + "LB0: 0, 0, 20000000, long\n"), "#\n  1.25e+03 2  long\n\n");
 }
 
 TEST_F(LabelOutputTest, NullWithoutSamText) {
@@ -47,7 +47,7 @@ TEST_F(LabelOutputTest, NullWithoutSamText) {
 }
 
 TEST_F(LabelOutputTest, LongLabelTextEndsWithItsPiece) {
-  const std::string lead = samHead + "LB0: 0, 0, 8,";
+  const std::string lead = samFileHead + "LB0: 0, 0, 8,";
   // 197 characters and the line feed still make one piece.
   EXPECT_EQ(label_output(lead + " " + std::string(183, 'y') + "\n"),
             "#\n    0.0005 2  " + std::string(183, 'y') + "\n\n");
@@ -57,7 +57,7 @@ TEST_F(LabelOutputTest, LongLabelTextEndsWithItsPiece) {
 }
 
 TEST_F(LabelOutputTest, WrittenAfterEveryRefusal) {
-  EXPECT_EQ(label_output(samHead + "LB0: 800, 0, 800, same\n"), "<none>");
+  EXPECT_EQ(label_output(samFileHead + "LB0: 800, 0, 800, same\n"), "<none>");
   EXPECT_NE(last.out.find("Extracted segment has only length 0\n"), std::string::npos);
   EXPECT_EQ(last.code, 1);
   dir.write("o.lab", "kept");
