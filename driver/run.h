@@ -25,6 +25,8 @@ void open_input(RunSettings& s, RunState& run);
 void skip_and_segment(RunSettings& s, RunState& run);
 // The sample a time lands on: floor(time x rate + 0.5), held to 64 bits.
 int64_t nearest_sample(double time, int32_t rate);
+// Ends the run when the input mode cannot be positioned (the text modes).
+void refuse_unpositionable(const RunSettings& s);
 // Positions the input `samples` samples (all channels) after the end of its
 // header, from a pipe by reading forward.
 void position_after_header(const RunSettings& s, RunState& run, int64_t samples);

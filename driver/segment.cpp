@@ -40,12 +40,16 @@ static int64_t byte_after(int64_t base, int64_t samples, const InputDescription&
   return target;
 }
 
-// Positions the input at `target`. A pipe is read forward instead; bytes its
-// header step consumed count toward the place.
-static void seek_to(const RunSettings& s, RunState& run, int64_t target) {
+void refuse_unpositionable(const RunSettings& s) {
   const ModeTraits* traits = mode_traits(s.readMode);
   if (traits == nullptr || !traits->canSeek)
     stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.readMode));
+}
+
+// Positions the input at `target`. A pipe is read forward instead; bytes its
+// header step consumed count toward the place.
+static void seek_to(const RunSettings& s, RunState& run, int64_t target) {
+  refuse_unpositionable(s);
   if (!position_input(run.input, target) && !(errno == ESPIPE && target >= 0)) stop_on_errno("skip header");
 }
 

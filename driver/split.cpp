@@ -10,7 +10,6 @@
 #include "core/interrupt.h"
 #include "core/stop.h"
 #include "driver/run.h"
-#include "formats/registry.h"
 
 namespace {
 
@@ -95,9 +94,7 @@ void refuse_unsplittable(const RunSettings& s, const RunState& run, const std::v
     if (!positionable && cut.first < reached)
       stop_with(1, "segments overlap; the input cannot be positioned\n");
     reached = cut.end;
-    const ModeTraits* traits = mode_traits(s.readMode);
-    if ((cut.first > 0 || s.skip_size != 0) && (traits == nullptr || !traits->canSeek))
-      stop_with(1, "sorry! skipping in input mode %s not implemented\n", FILE_MODE_NAME(s.readMode));
+    if (cut.first > 0 || s.skip_size != 0) refuse_unpositionable(s);
     if (s.outmode != MODE_NONE) names.push_back(cut.name);  // "-" writes no file at all
   }
   if (s.manifestFile) names.push_back(*s.manifestFile);
