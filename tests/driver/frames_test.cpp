@@ -1,28 +1,11 @@
 // Recordings of several channels and cuts by time, against sox: frames stay
 // whole, any channel count up to 1000 converts, cuts land where sox trims.
-#include "tests/driver/sndconv_fixture.h"
+#include "tests/driver/sox_fixture.h"
 
 namespace {
 
-class FramesTest : public SndconvTest {
+class FramesTest : public SoxTest {
  protected:
-  std::string sox;
-  void SetUp() override {
-    sox = find_program("sox");
-    if (sox.empty()) GTEST_SKIP() << "sox is not installed; frames and cuts are compared with sox";
-  }
-  // sox with the arguments; its raw output (16-bit, little-endian) when the
-  // output is "-".
-  std::string run_sox(std::vector<std::string> args) {
-    const ProgramResult r = run_program(sox, args, dir.path());
-    EXPECT_EQ(r.code, 0) << r.err;
-    return r.out;
-  }
-  std::string sox_raw(const std::string& wav, std::vector<std::string> effects) {
-    std::vector<std::string> args = {wav, "-t", "raw", "-e", "signed", "-b", "16", "-L", "-"};
-    args.insert(args.end(), effects.begin(), effects.end());
-    return run_sox(args);
-  }
   void make_wav(const std::string& name, const std::string& rate, int channels, const std::string& seconds) {
     std::vector<std::string> args = {"-n", "-r", rate, "-c",    std::to_string(channels),
                                      "-b", "16", name, "synth", seconds};
@@ -44,17 +27,17 @@ TEST_F(FramesTest, CutsLandWhereSoxTrims) {
     make_wav(wav, c.rate, c.channels, "1.5");
     convert({"-ns", "-at", c.start, "-et", c.end, wav, "cut.voc"});
     EXPECT_EQ(le16_samples(dir.read("cut.voc")),
-              le16_samples(sox_raw(wav, {"trim", c.start, std::string("=") + c.end})))
+              as_sox_reads(wav, {"trim", c.start, std::string("=") + c.end}))
         << c.rate << " " << c.start << " " << c.end;
   }
   // A start before the first sample starts at it.
   convert({"-ns", "-at", "-1", "-et", "0.5", "src8000.wav", "cut.voc"});
-  EXPECT_EQ(le16_samples(dir.read("cut.voc")), le16_samples(sox_raw("src8000.wav", {"trim", "0", "=0.5"})));
+  EXPECT_EQ(le16_samples(dir.read("cut.voc")), as_sox_reads("src8000.wav", {"trim", "0", "=0.5"}));
 }
 
 TEST_F(FramesTest, DecimationAndLimitsKeepWholeFrames) {
   make_wav("st.wav", "8000", 2, "0.3");
-  const std::vector<int16_t> frames = le16_samples(sox_raw("st.wav", {}));
+  const std::vector<int16_t> frames = as_sox_reads("st.wav");
   std::vector<int16_t> everyThird;
   for (size_t i = 0; i + 1 < frames.size(); i += 6)
     everyThird.insert(everyThird.end(), {frames[i], frames[i + 1]});
@@ -69,7 +52,7 @@ TEST_F(FramesTest, SixteenChannelsSplitIntoChannelFiles) {
   convert({"-ns", "m16.wav", "m.mul"});
   for (int k : {0, 5, 15})
     EXPECT_EQ(le16_samples(dir.read("m_c" + std::to_string(k) + ".voc")),
-              le16_samples(sox_raw("m16.wav", {"remix", std::to_string(k + 1)})))
+              as_sox_reads("m16.wav", {"remix", std::to_string(k + 1)}))
         << "channel " << k;
   EXPECT_FALSE(dir.exists("m_c16.voc"));
 }

@@ -3,7 +3,7 @@
 // before any output exists; a manifest of the cuts.
 #include <filesystem>
 
-#include "tests/driver/sndconv_fixture.h"
+#include "tests/driver/sox_fixture.h"
 
 namespace {
 
@@ -11,26 +11,15 @@ namespace {
 const char* const labels =
     "0.25\t0.5\tone\n0.5\t0.8\t \n0.8\t1.35\ttwo / three\n1.4\t1.4\tpoint\n\\\t120\t240\n1.5\t1.9\tfour\n";
 
-class SplitTest : public SndconvTest {
+class SplitTest : public SoxTest {
  protected:
-  std::string sox;
   void SetUp() override {
-    sox = find_program("sox");
-    if (sox.empty()) GTEST_SKIP() << "sox is not installed; the cuts are compared with sox's trim";
-    run_program(sox,
-                {"-n", "-r", "16000", "-c", "2", "-b", "16", "in.wav", "synth", "2", "sine", "300-3000",
-                 "sine", "440"},
-                dir.path());
+    SoxTest::SetUp();
+    if (IsSkipped()) return;
+    run_sox({"-n", "-r", "16000", "-c", "2", "-b", "16", "in.wav", "synth", "2", "sine", "300-3000", "sine",
+             "440"});
     dir.write("a.txt", labels);
     std::filesystem::create_directory(dir.file("cuts"));
-  }
-  // The samples of a WAV, as sox reads them, after the effects.
-  std::vector<int16_t> as_sox_reads(const std::string& wav, std::vector<std::string> effects = {}) {
-    std::vector<std::string> args = {wav, "-t", "raw", "-e", "signed", "-b", "16", "-L", "-"};
-    args.insert(args.end(), effects.begin(), effects.end());
-    const ProgramResult r = run_program(sox, args, dir.path());
-    EXPECT_EQ(r.code, 0) << r.err;
-    return le16_samples(r.out);
   }
   void expect_cuts(const std::string& folder) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> cuts = {

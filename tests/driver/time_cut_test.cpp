@@ -1,28 +1,23 @@
 // Cuts by time and by label file on every binary input with a header count from
 // the first sample, as sox's trim does; a pipe is skipped by reading forward.
-#include "tests/driver/sndconv_fixture.h"
+#include "tests/driver/sox_fixture.h"
 #include "tests/formats/riff_bytes.h"
 
 namespace {
 
-class TimeCutTest : public SndconvTest {
+class TimeCutTest : public SoxTest {
  protected:
-  std::string sox;
   std::vector<int16_t> trimmed;  // 0.25 s to 0.75 s of the source, as sox cuts it
 
   void SetUp() override {
-    sox = find_program("sox");
-    if (sox.empty()) GTEST_SKIP() << "sox is not installed; the cuts are compared with sox's trim";
+    SoxTest::SetUp();
+    if (IsSkipped()) return;
     run_sox({"-n", "-r", "16000", "-c", "1", "-b", "16", "-e", "signed-integer", "src.wav", "synth", "1",
              "sine", "200-3000"});
     run_sox({"src.wav", "-t", "raw", "-L", "src.raw"});
     run_sox({"src.wav", "-t", "raw", "-L", "cut.raw", "trim", "0.25", "0.5"});
     trimmed = le16_samples(dir.read("cut.raw"));
     ASSERT_EQ(trimmed.size(), 8000u);
-  }
-  void run_sox(const std::vector<std::string>& args) {
-    const ProgramResult r = run_program(sox, args, dir.path());
-    ASSERT_EQ(r.code, 0) << r.err;
   }
   // The samples sndconv cuts from `input` with `options`.
   std::vector<int16_t> cut(std::vector<std::string> options, const std::string& input) {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "tests/driver/sndconv_fixture.h"
+#include "tests/driver/sox_fixture.h"
 #include "tests/formats/riff_bytes.h"
 
 namespace {
@@ -49,18 +49,8 @@ std::string data_chunk(const std::string& wav) {
   return "";
 }
 
-class CodingSoxTest : public SndconvTest {
+class CodingSoxTest : public SoxTest {
  protected:
-  std::string sox;
-
-  void SetUp() override {
-    sox = find_program("sox");
-    if (sox.empty()) GTEST_SKIP() << "sox is not installed; the codings are made with sox";
-  }
-  void run_sox(const std::vector<std::string>& args) {
-    const ProgramResult r = run_program(sox, args, dir.path());
-    ASSERT_EQ(r.code, 0) << r.err;
-  }
   // Two channels made right in the coding, at under a third of full scale so
   // that "-s 3" stays within 16 bits.
   void synthesize(const std::vector<std::string>& encoding, const std::string& name) {
@@ -70,8 +60,7 @@ class CodingSoxTest : public SndconvTest {
     run_sox(args);
   }
   std::vector<float> sox_values(const std::string& input) {
-    run_sox({input, "-t", "raw", "-e", "signed-integer", "-b", "16", "-L", "decoded.raw"});
-    const std::vector<int16_t> samples = le16_samples(dir.read("decoded.raw"));
+    const std::vector<int16_t> samples = as_sox_reads(input);
     return {samples.begin(), samples.end()};
   }
 };

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "tests/driver/sndconv_fixture.h"
+#include "tests/driver/sox_fixture.h"
 #include "tests/formats/riff_bytes.h"
 
 namespace {
@@ -18,21 +18,8 @@ std::vector<int> unsigned8_values(const std::string& bytes) {
   return values;
 }
 
-class WavSoxTest : public SndconvTest {
+class WavSoxTest : public SoxTest {
  protected:
-  std::string sox;
-
-  void SetUp() override {
-    sox = find_program("sox");
-    if (sox.empty()) GTEST_SKIP() << "sox is not installed; the sox interoperability tests need it";
-  }
-
-  // Runs sox in the test folder; its output is part of the failure message.
-  std::string run_sox(const std::vector<std::string>& args) {
-    ProgramResult r = run_program(sox, args, dir.path());
-    EXPECT_EQ(r.code, 0) << "sox failed: " << r.out << r.err;
-    return r.out;
-  }
   // The samples as sox decodes them, 16-bit signed.
   std::vector<int16_t> sox_samples(const std::vector<std::string>& input) {
     std::vector<std::string> args = input;
