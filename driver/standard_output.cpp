@@ -47,8 +47,6 @@ void send_texts_to_stderr() {
   if (savedStdout >= 0) dup2(STDERR_FILENO, STDOUT_FILENO);
 }
 
-bool texts_on_stderr() { return savedStdout >= 0; }
-
 int original_stdout() { return savedStdout >= 0 ? savedStdout : STDOUT_FILENO; }
 
 void restore_stdout() {

@@ -9,7 +9,6 @@ bool samples_go_to_stdout(const RunSettings& s);
 // From here on, what is printed on standard output reaches standard error; the
 // samples keep the original standard output (original_stdout).
 void send_texts_to_stderr();
-bool texts_on_stderr();
 // The descriptor of standard output as the process was started with it.
 int original_stdout();
 // Points standard output back at its own file for whatever the process does next.
