@@ -65,7 +65,7 @@ TEST_F(ArithmeticTest, DeviationOfALongNearConstantSignalUsesFloatSums) {
     exactSum += x;
     exactEnergy += static_cast<double>(x) * x;
   }
-  auto line = [n](double s, double e) {
+  auto line = [](double s, double e) {
     const float mean = static_cast<float>(s / n), power = static_cast<float>(e / n);
     const float deviation = static_cast<float>(std::sqrt(static_cast<double>(power) - double(mean) * mean));
     char text[80];
